@@ -1,0 +1,51 @@
+// A device-independent bitmap: pixels at their own size, and for 8-bit
+// bitmaps the colour table they were stored with.
+#pragma once
+
+#include "platform/Types.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QImage;
+
+namespace platform {
+
+class Bitmap {
+public:
+    Bitmap();
+    ~Bitmap();
+    Bitmap(Bitmap&&) noexcept;
+    Bitmap& operator=(Bitmap&&) noexcept;
+    Bitmap(const Bitmap&) = delete;
+    Bitmap& operator=(const Bitmap&) = delete;
+
+    // Reads a BMP file's bytes; false (and an empty bitmap) when they are
+    // not a bitmap.
+    bool LoadFromBmp(const std::string& bytes);
+    // Releases the pixels; drawing an empty bitmap draws nothing.
+    void Release();
+
+    bool IsEmpty() const;
+    Size GetSize() const;
+    // Bits per pixel as stored (8 for palette bitmaps, 24 or 32 otherwise).
+    int BitsPerPixel() const;
+    // The number of colours used that the bitmap's header gives (0 = all).
+    int ColorsUsed() const;
+    // The colour table of a palette bitmap (empty for true-colour ones).
+    std::vector<COLORREF> ColorTable() const;
+    // The colour of one pixel.
+    COLORREF PixelAt(int x, int y) const;
+
+    // The pixels, for the platform's drawing code.
+    const QImage& Image() const;
+    void SetImage(const QImage& image);
+
+private:
+    std::unique_ptr<QImage> image_;
+    int bitsPerPixel_ = 0;
+    int colorsUsed_ = 0;
+};
+
+} // namespace platform

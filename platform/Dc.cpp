@@ -1,0 +1,354 @@
+#include "platform/Dc.h"
+
+#include "platform/AnsiText.h"
+#include "platform/Bitmap.h"
+#include "platform/QtBridge.h"
+
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QRegion>
+#include <QScreen>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace platform {
+
+struct Dc::State {
+    Font font;
+    COLORREF textColor = RGB(0, 0, 0);
+    COLORREF bkColor = RGB(255, 255, 255);
+    int bkMode = OPAQUE;
+    UINT textAlign = TA_LEFT | TA_TOP;
+    Pen pen;
+    Brush brush;
+    Point current;
+    Point viewportOrg;
+    int mapMode = MM_TEXT;
+    Size windowExt{1, 1};
+    Size viewportExt{1, 1};
+    std::optional<QRegion> deviceClip;
+    std::optional<QRectF> logicalClip;
+
+    QTransform Transform() const
+    {
+        QTransform t;
+        t.translate(viewportOrg.x, viewportOrg.y);
+        if (mapMode == MM_ANISOTROPIC && windowExt.cx != 0 && windowExt.cy != 0)
+            t.scale(static_cast<double>(viewportExt.cx) / windowExt.cx,
+                    static_cast<double>(viewportExt.cy) / windowExt.cy);
+        return t;
+    }
+};
+
+// A painter set up with the context's clip and mapping for one operation.
+class Dc::Painting {
+public:
+    explicit Painting(Dc& dc)
+    {
+        if (dc.persistent_) {
+            painter_ = dc.persistent_.get();
+        } else {
+            local_.emplace(dc.device_);
+            painter_ = &*local_;
+        }
+        painter_->setRenderHint(QPainter::Antialiasing, false);
+        painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        painter_->resetTransform();
+        painter_->setClipping(false);
+        if (dc.state_->deviceClip)
+            painter_->setClipRegion(*dc.state_->deviceClip);
+        painter_->setTransform(dc.state_->Transform());
+        if (dc.state_->logicalClip)
+            painter_->setClipRect(*dc.state_->logicalClip,
+                                  painter_->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    }
+    QPainter* operator->() { return painter_; }
+
+private:
+    std::optional<QPainter> local_;
+    QPainter* painter_ = nullptr;
+};
+
+Dc::Dc(QPaintDevice* device, bool persistent) : device_(device), state_(std::make_unique<State>())
+{
+    if (persistent)
+        persistent_ = std::make_unique<QPainter>(device);
+}
+
+Dc::~Dc() = default;
+
+void Dc::SetDeviceClip(const QRegion& region)
+{
+    state_->deviceClip = region;
+}
+
+Font Dc::SelectFont(const Font& font)
+{
+    Font old = state_->font;
+    state_->font = font;
+    return old;
+}
+
+const Font& Dc::GetFont() const
+{
+    return state_->font;
+}
+
+COLORREF Dc::SetTextColor(COLORREF color)
+{
+    return std::exchange(state_->textColor, color);
+}
+
+COLORREF Dc::SetBkColor(COLORREF color)
+{
+    return std::exchange(state_->bkColor, color);
+}
+
+int Dc::SetBkMode(int mode)
+{
+    return std::exchange(state_->bkMode, mode);
+}
+
+UINT Dc::SetTextAlign(UINT align)
+{
+    return std::exchange(state_->textAlign, align);
+}
+
+void Dc::TextOut(int x, int y, std::string_view text)
+{
+    Painting p(*this);
+    const QFont& font = ToQFont(state_->font);
+    const QFontMetrics metrics(font);
+    const QString str = FromAnsi(text);
+    const int width = metrics.horizontalAdvance(str);
+    int left = x;
+    if ((state_->textAlign & TA_CENTER) == TA_CENTER)
+        left = x - width / 2;
+    else if (state_->textAlign & TA_RIGHT)
+        left = x - width;
+    const int top = (state_->textAlign & TA_BASELINE) == TA_BASELINE ? y - metrics.ascent() : y;
+    if (state_->bkMode == OPAQUE)
+        p->fillRect(QRect(left, top, width, metrics.ascent() + metrics.descent()), ToQColor(state_->bkColor));
+    p->setFont(font);
+    p->setPen(ToQColor(state_->textColor));
+    p->drawText(left, top + metrics.ascent(), str);
+}
+
+Size Dc::GetTextExtent(std::string_view text) const
+{
+    const QFontMetrics metrics(ToQFont(state_->font));
+    return {metrics.horizontalAdvance(FromAnsi(text)), metrics.ascent() + metrics.descent()};
+}
+
+Pen Dc::SelectPen(const Pen& pen)
+{
+    return std::exchange(state_->pen, pen);
+}
+
+Brush Dc::SelectBrush(const Brush& brush)
+{
+    return std::exchange(state_->brush, brush);
+}
+
+namespace {
+
+QPen ToQPen(const Pen& pen)
+{
+    if (pen.style == PenStyle::Null)
+        return QPen(Qt::NoPen);
+    QPen q(ToQColor(pen.color));
+    q.setWidth(pen.width <= 1 ? 0 : pen.width);
+    q.setCapStyle(pen.width <= 1 ? Qt::SquareCap : Qt::RoundCap);
+    q.setJoinStyle(Qt::MiterJoin);
+    return q;
+}
+
+QBrush ToQBrush(const Brush& brush)
+{
+    return brush.null ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color));
+}
+
+// Qt measures elliptical arcs by the angle on the unstretched circle;
+// Windows aims them along the true radial through a point.
+double ParametricAngle(const QRectF& box, double px, double py)
+{
+    const QPointF c = box.center();
+    const double a = box.width() / 2;
+    const double b = box.height() / 2;
+    if (a <= 0 || b <= 0)
+        return 0;
+    return std::atan2(-(py - c.y()) / b, (px - c.x()) / a) * 180.0 / M_PI;
+}
+
+// Start and counter-clockwise span (in 1/16 degree) of an arc between two radials.
+std::pair<int, int> ArcAngles(const QRectF& box, int x1, int y1, int x2, int y2)
+{
+    const double start = ParametricAngle(box, x1, y1);
+    double span = ParametricAngle(box, x2, y2) - start;
+    while (span <= 0)
+        span += 360;
+    return {static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16))};
+}
+
+QRectF ShapeBox(int left, int top, int right, int bottom)
+{
+    return QRectF(left, top, right - left - 1, bottom - top - 1);
+}
+
+} // namespace
+
+void Dc::MoveTo(int x, int y)
+{
+    state_->current = {x, y};
+}
+
+void Dc::LineTo(int x, int y)
+{
+    Painting p(*this);
+    const Point from = state_->current;
+    state_->current = {x, y};
+    if (state_->pen.style == PenStyle::Null || (from.x == x && from.y == y))
+        return;
+    p->setPen(ToQPen(state_->pen));
+    // The end point itself is not drawn.
+    QPointF end(x, y);
+    if (state_->pen.width <= 1) {
+        const double dx = x - from.x;
+        const double dy = y - from.y;
+        const double len = std::hypot(dx, dy);
+        end -= QPointF(dx / len, dy / len);
+    }
+    p->drawLine(QPointF(from.x, from.y), end);
+}
+
+void Dc::Rectangle(int left, int top, int right, int bottom)
+{
+    Painting p(*this);
+    if (!state_->brush.null)
+        p->fillRect(QRect(left, top, right - left, bottom - top), ToQBrush(state_->brush));
+    if (state_->pen.style != PenStyle::Null) {
+        p->setPen(ToQPen(state_->pen));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+    }
+}
+
+void Dc::FillSolidRect(const Rect& rect, COLORREF color)
+{
+    Painting p(*this);
+    p->fillRect(ToQRect(rect), ToQColor(color));
+}
+
+void Dc::Ellipse(int left, int top, int right, int bottom)
+{
+    Painting p(*this);
+    p->setPen(ToQPen(state_->pen));
+    p->setBrush(ToQBrush(state_->brush));
+    p->drawEllipse(ShapeBox(left, top, right, bottom));
+}
+
+void Dc::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    Painting p(*this);
+    const QRectF box = ShapeBox(left, top, right, bottom);
+    const auto [start, span] = ArcAngles(box, x1, y1, x2, y2);
+    p->setPen(ToQPen(state_->pen));
+    p->drawArc(box, start, span);
+}
+
+void Dc::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
+{
+    Painting p(*this);
+    const QRectF box = ShapeBox(left, top, right, bottom);
+    const auto [start, span] = ArcAngles(box, x1, y1, x2, y2);
+    p->setPen(ToQPen(state_->pen));
+    p->setBrush(ToQBrush(state_->brush));
+    p->drawPie(box, start, span);
+}
+
+void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY)
+{
+    Painting p(*this);
+    if (source.IsEmpty())
+        return;
+    p->drawImage(QPoint(x, y), source.Image(), QRect(srcX, srcY, width, height));
+}
+
+void Dc::TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY,
+                        COLORREF key)
+{
+    Painting p(*this);
+    if (source.IsEmpty())
+        return;
+    QImage part = source.Image().copy(srcX, srcY, width, height).convertToFormat(QImage::Format_ARGB32);
+    const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key));
+    for (int row = 0; row < part.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(row));
+        for (int col = 0; col < part.width(); ++col) {
+            if ((line[col] & 0x00FFFFFF) == (keyRgb & 0x00FFFFFF))
+                line[col] = 0;
+        }
+    }
+    p->drawImage(QPoint(x, y), part);
+}
+
+Point Dc::SetViewportOrg(int x, int y)
+{
+    const Point old = std::exchange(state_->viewportOrg, Point{x, y});
+    return old;
+}
+
+Point Dc::GetViewportOrg() const
+{
+    return state_->viewportOrg;
+}
+
+int Dc::SetMapMode(int mode)
+{
+    const int old = std::exchange(state_->mapMode, mode);
+    return old;
+}
+
+Size Dc::SetWindowExt(int cx, int cy)
+{
+    const Size old = std::exchange(state_->windowExt, Size{cx, cy});
+    return old;
+}
+
+Size Dc::SetViewportExt(int cx, int cy)
+{
+    const Size old = std::exchange(state_->viewportExt, Size{cx, cy});
+    return old;
+}
+
+int Dc::GetDeviceCaps(int index) const
+{
+    const QPaintDevice* device = device_;
+    switch (index) {
+    case HORZRES:
+        return device->width();
+    case VERTRES:
+        return device->height();
+    case BITSPIXEL: {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        return screen ? screen->depth() : device->depth();
+    }
+    case RASTERCAPS:
+        // A true-colour device: block transfers, no palette.
+        return RC_BITBLT;
+    default:
+        return 0;
+    }
+}
+
+void Dc::IntersectClipRect(const Rect& rect)
+{
+    const QRectF r = ToQRect(rect);
+    state_->logicalClip = state_->logicalClip ? state_->logicalClip->intersected(r) : r;
+}
+
+} // namespace platform

@@ -1,0 +1,123 @@
+// A device context: the drawing state (font, colours, pen, brush, origin,
+// mapping) and the drawing operations of the program, on a window's
+// backing image, an off-screen bitmap or a printed page.
+#pragma once
+
+#include "platform/Font.h"
+#include "platform/Types.h"
+
+#include <memory>
+#include <string_view>
+
+class QPainter;
+class QPaintDevice;
+class QRegion;
+
+namespace platform {
+
+class Bitmap;
+
+// Background modes.
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+
+// Text alignment flags.
+inline constexpr UINT TA_LEFT = 0;
+inline constexpr UINT TA_TOP = 0;
+inline constexpr UINT TA_RIGHT = 2;
+inline constexpr UINT TA_CENTER = 6;
+inline constexpr UINT TA_BASELINE = 24;
+
+// Mapping modes.
+inline constexpr int MM_TEXT = 1;
+inline constexpr int MM_ANISOTROPIC = 8;
+
+// Device capabilities.
+inline constexpr int HORZRES = 8;
+inline constexpr int VERTRES = 10;
+inline constexpr int BITSPIXEL = 12;
+inline constexpr int RASTERCAPS = 38;
+inline constexpr int RC_BITBLT = 0x0001;
+inline constexpr int RC_PALETTE = 0x0100;
+
+enum class PenStyle { Solid, Null };
+
+struct Pen {
+    PenStyle style = PenStyle::Solid;
+    int width = 1;
+    COLORREF color = RGB(0, 0, 0);
+};
+
+struct Brush {
+    bool null = false; // a hollow brush fills nothing
+    COLORREF color = RGB(255, 255, 255);
+};
+
+class Dc {
+public:
+    // Draws on any Qt paint device (used by the platform itself). Images are
+    // painted operation by operation, so that several device contexts may
+    // draw on one window at a time, as on Windows; a printer keeps one
+    // painter for the whole page (`persistent`).
+    explicit Dc(QPaintDevice* device, bool persistent = false);
+    virtual ~Dc();
+    Dc(const Dc&) = delete;
+    Dc& operator=(const Dc&) = delete;
+
+    // Text.
+    Font SelectFont(const Font& font);
+    const Font& GetFont() const;
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF SetBkColor(COLORREF color);
+    int SetBkMode(int mode);
+    UINT SetTextAlign(UINT align);
+    // Draws `text` (Windows-1252) with the top of its cell at y, or with its
+    // baseline at y under TA_BASELINE.
+    void TextOut(int x, int y, std::string_view text);
+    Size GetTextExtent(std::string_view text) const;
+
+    // Lines and shapes, with Windows' conventions: lines leave out their last
+    // point, rectangles their right and bottom edges.
+    Pen SelectPen(const Pen& pen);
+    Brush SelectBrush(const Brush& brush);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Rectangle(int left, int top, int right, int bottom);
+    void FillSolidRect(const Rect& rect, COLORREF color);
+    void Ellipse(int left, int top, int right, int bottom);
+    // Counter-clockwise from the radial through (x1, y1) to the one through
+    // (x2, y2), on the ellipse bounded by the rectangle.
+    void Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+    void Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+
+    // Bitmaps.
+    void BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY);
+    // Like BitBlt, leaving the source pixels of colour `key` out.
+    void TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY,
+                        COLORREF key);
+
+    // Coordinates.
+    Point SetViewportOrg(int x, int y);
+    Point GetViewportOrg() const;
+    int SetMapMode(int mode);
+    Size SetWindowExt(int cx, int cy);
+    Size SetViewportExt(int cx, int cy);
+
+    int GetDeviceCaps(int index) const;
+
+    // Keeps drawing inside the rectangle (logical coordinates).
+    void IntersectClipRect(const Rect& rect);
+
+    // Limits drawing to a region in device coordinates (the invalid area
+    // while painting).
+    void SetDeviceClip(const QRegion& region);
+
+private:
+    struct State;
+    class Painting;
+    QPaintDevice* device_;
+    std::unique_ptr<QPainter> persistent_;
+    std::unique_ptr<State> state_;
+};
+
+} // namespace platform

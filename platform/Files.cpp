@@ -1,0 +1,140 @@
+#include "platform/Files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+namespace {
+
+std::string TurnSlashes(const std::string& path)
+{
+    std::string out = path;
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return out;
+}
+
+bool Exists(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+// The entry of `dir` whose name equals `name` ignoring case, or "".
+std::string FindIgnoringCase(const std::string& dir, std::string_view name)
+{
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d)
+        return {};
+    std::string found;
+    while (dirent* e = ::readdir(d)) {
+        if (EqualIgnoringCase(e->d_name, name)) {
+            found = e->d_name;
+            break;
+        }
+    }
+    ::closedir(d);
+    return found;
+}
+
+} // namespace
+
+std::string ResolvePath(const std::string& path)
+{
+    const std::string turned = TurnSlashes(path);
+    if (turned.empty() || Exists(turned))
+        return turned;
+
+    // Walk the elements, keeping each one that exists and replacing a
+    // missing one by its case-insensitive namesake.
+    std::string resolved = turned.front() == '/' ? "/" : "";
+    size_t pos = resolved.size();
+    while (pos <= turned.size()) {
+        const size_t slash = turned.find('/', pos);
+        const size_t end = slash == std::string::npos ? turned.size() : slash;
+        const std::string_view element(turned.data() + pos, end - pos);
+        if (!element.empty()) {
+            std::string candidate = resolved + std::string(element);
+            if (!Exists(candidate)) {
+                const std::string match = FindIgnoringCase(resolved, element);
+                if (match.empty())
+                    return turned;
+                candidate = resolved + match;
+            }
+            resolved = candidate;
+            if (slash != std::string::npos)
+                resolved += '/';
+        }
+        if (slash == std::string::npos)
+            break;
+        pos = slash + 1;
+    }
+    return resolved;
+}
+
+std::FILE* OpenFile(const std::string& path, const char* mode)
+{
+    return std::fopen(ResolvePath(path).c_str(), mode);
+}
+
+bool FileReadable(const std::string& path)
+{
+    std::FILE* f = OpenFile(path, "r");
+    if (!f)
+        return false;
+    std::fclose(f);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size)
+{
+    const std::string target = ResolvePath(path);
+    const std::string temp = target + ".saving";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const auto* bytes = static_cast<const char*>(data);
+    size_t written = 0;
+    bool ok = true;
+    while (ok && written < size) {
+        const ssize_t n = ::write(fd, bytes + written, size - written);
+        if (n > 0)
+            written += static_cast<size_t>(n);
+        else
+            ok = false;
+    }
+    ok = ok && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok)
+        ::unlink(temp.c_str());
+    return ok;
+}
+
+std::string DisplayPath(const std::string& path)
+{
+    std::string out;
+    out.reserve(path.size());
+    for (char c : TurnSlashes(path)) {
+        if (c == '/' && !out.empty() && out.back() == '/')
+            continue;
+        out.push_back(c);
+    }
+    return out;
+}
+
+} // namespace platform

@@ -1,0 +1,136 @@
+#include "platform/AnsiText.h"
+#include "platform/Files.h"
+#include "platform/QtBridge.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QHash>
+#include <QMap>
+#include <algorithm>
+#include <map>
+#include <string_view>
+#include <tuple>
+
+namespace platform {
+namespace {
+
+struct Substitution {
+    std::string_view windowsFace;
+    std::string_view installedFamily;
+};
+
+// Installed faces with the metrics of the Windows faces the program names.
+constexpr Substitution kSubstitutions[] = {
+    {"Arial", "Liberation Sans"},         {"Courier New", "Liberation Mono"}, {"Verdana", "DejaVu Sans"},
+    {"MS Sans Serif", "Liberation Sans"}, {"System", "DejaVu Sans"},
+};
+
+// Faces registered from font files under a name of the program's choice.
+QMap<QString, QString>& Aliases()
+{
+    static QMap<QString, QString> aliases;
+    return aliases;
+}
+
+// Font files registered so far: path -> application font id.
+QHash<QString, int>& AddedFiles()
+{
+    static QHash<QString, int> files;
+    return files;
+}
+
+QString FamilyFor(const std::string& face)
+{
+    const QString name = FromAnsi(face);
+    for (auto it = Aliases().cbegin(); it != Aliases().cend(); ++it) {
+        if (it.key().compare(name, Qt::CaseInsensitive) == 0)
+            return it.value();
+    }
+    for (const Substitution& s : kSubstitutions) {
+        if (name.compare(QLatin1String(s.windowsFace.data(), s.windowsFace.size()), Qt::CaseInsensitive) == 0)
+            return QLatin1String(s.installedFamily.data(), s.installedFamily.size());
+    }
+    return name;
+}
+
+QFont::Weight QtWeight(int weight)
+{
+    // Windows weights run 100..900 like CSS; Qt 6 uses the same scale.
+    const int clamped = weight <= 0 ? FW_NORMAL : std::clamp(weight, 100, 900);
+    return static_cast<QFont::Weight>(clamped);
+}
+
+int CellHeight(const QFont& f)
+{
+    const QFontMetrics m(f);
+    return m.ascent() + m.descent();
+}
+
+QFont MakeFont(const Font& font)
+{
+    QFont f(FamilyFor(font.face));
+    f.setWeight(QtWeight(font.weight));
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    // The largest pixel size whose cell (ascent + descent) fits the height.
+    const int cell = std::max(1, std::abs(font.height));
+    int size = cell;
+    f.setPixelSize(size);
+    while (size > 1 && CellHeight(f) > cell)
+        f.setPixelSize(--size);
+    return f;
+}
+
+std::map<std::tuple<std::string, int, int, bool, bool>, QFont>& FontCache()
+{
+    static std::map<std::tuple<std::string, int, int, bool, bool>, QFont> cache;
+    return cache;
+}
+
+} // namespace
+
+const QFont& ToQFont(const Font& font)
+{
+    auto& cache = FontCache();
+    const auto key = std::make_tuple(font.face, font.height, font.weight, font.italic, font.underline);
+    auto it = cache.find(key);
+    if (it == cache.end())
+        it = cache.emplace(key, MakeFont(font)).first;
+    return it->second;
+}
+
+bool AddFontResource(const std::string& path, const std::string& alias)
+{
+    const QString file = QString::fromStdString(ResolvePath(path));
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (id < 0)
+        return false;
+    AddedFiles().insert(file, id);
+    FontCache().clear();
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!alias.empty() && !families.isEmpty())
+        Aliases().insert(FromAnsi(alias), families.first());
+    return true;
+}
+
+bool RemoveFontResource(const std::string& path)
+{
+    const QString file = QString::fromStdString(ResolvePath(path));
+    const auto it = AddedFiles().find(file);
+    if (it == AddedFiles().end())
+        return false;
+    QFontDatabase::removeApplicationFont(it.value());
+    const QStringList families = QFontDatabase::applicationFontFamilies(it.value());
+    AddedFiles().erase(it);
+    FontCache().clear();
+    for (auto a = Aliases().begin(); a != Aliases().end();) {
+        if (families.contains(a.value()))
+            a = Aliases().erase(a);
+        else
+            ++a;
+    }
+    return true;
+}
+
+} // namespace platform

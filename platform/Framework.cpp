@@ -1,0 +1,133 @@
+#include "platform/Framework.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace platform {
+
+struct GuiSession::Impl {
+    Impl(int& argc, char** argv) : app(argc, argv) {}
+    QApplication app;
+};
+
+GuiSession::GuiSession(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv))
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+GuiSession::~GuiSession() = default;
+
+// --- CWinApp -------------------------------------------------------------------
+
+CWinApp::CWinApp() = default;
+CWinApp::~CWinApp() = default;
+
+int CWinApp::ExitInstance()
+{
+    return 0;
+}
+
+int CWinApp::Run()
+{
+    if (!InitInstance())
+        return ExitInstance();
+    QApplication::exec();
+    return ExitInstance();
+}
+
+std::string CWinApp::ModuleFileName()
+{
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
+void CWinApp::Quit(int code)
+{
+    QCoreApplication::exit(code);
+}
+
+// --- CFrameWnd -----------------------------------------------------------------
+
+bool CFrameWnd::PreCreateWindow(CREATESTRUCT&)
+{
+    return true;
+}
+
+bool CFrameWnd::Create(int clientWidth, int clientHeight)
+{
+    CREATESTRUCT cs;
+    cs.cx = clientWidth;
+    cs.cy = clientHeight;
+    if (!PreCreateWindow(cs))
+        return false;
+    QWidget* w = Widget();
+    w->resize(clientWidth, clientHeight);
+    w->move(cs.x, cs.y);
+    caption_ = (cs.style & WS_CAPTION) != 0;
+    SetFixedFrame(caption_);
+    return true;
+}
+
+void CFrameWnd::SetCaption(bool caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    QWidget* w = Widget();
+    const QPoint place = w->pos();
+    SetFixedFrame(caption);
+    w->move(place);
+}
+
+bool CFrameWnd::OnCommand(UINT id)
+{
+    if (id == ID_APP_EXIT) {
+        SendMessage(WM_CLOSE);
+        return true;
+    }
+    return false;
+}
+
+void CFrameWnd::OnClose()
+{
+    DestroyWindow();
+    CWinApp::Quit();
+}
+
+// --- CSingleDocTemplate --------------------------------------------------------
+
+CSingleDocTemplate::CSingleDocTemplate(DocFactory doc, FrameFactory frame, ViewFactory view, int clientWidth,
+                                       int clientHeight)
+    : docFactory_(std::move(doc)), frameFactory_(std::move(frame)), viewFactory_(std::move(view)),
+      clientWidth_(clientWidth), clientHeight_(clientHeight)
+{
+}
+
+CSingleDocTemplate::~CSingleDocTemplate()
+{
+    Close();
+}
+
+bool CSingleDocTemplate::OpenDocumentFile()
+{
+    doc_ = docFactory_();
+    frame_ = frameFactory_();
+    if (!doc_ || !frame_ || !frame_->Create(clientWidth_, clientHeight_))
+        return false;
+    view_ = viewFactory_(frame_.get());
+    if (!view_)
+        return false;
+    view_->MoveWindow(0, 0, clientWidth_, clientHeight_);
+    view_->ShowWindow(SW_SHOW);
+    frame_->SetActiveView(view_.get());
+    view_->OnInitialUpdate();
+    return true;
+}
+
+void CSingleDocTemplate::Close()
+{
+    view_.reset();
+    frame_.reset();
+    doc_.reset();
+}
+
+} // namespace platform

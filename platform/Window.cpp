@@ -1,0 +1,523 @@
+#include "platform/Window.h"
+
+#include "platform/AnsiText.h"
+#include "platform/Keys.h"
+#include "platform/QtBridge.h"
+#include "platform/WindowWidget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimerEvent>
+#include <utility>
+
+namespace platform {
+namespace {
+
+constexpr UINT kShortestTimerMs = 10;
+
+struct KeyMapping {
+    int qtKey;
+    UINT virtualKey;
+};
+
+constexpr KeyMapping kKeys[] = {
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB},       {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},   {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_Left, VK_LEFT},      {Qt::Key_Up, VK_UP},         {Qt::Key_Right, VK_RIGHT},
+    {Qt::Key_Down, VK_DOWN},      {Qt::Key_Delete, VK_DELETE},
+};
+
+UINT VirtualKey(int qtKey)
+{
+    for (const KeyMapping& k : kKeys) {
+        if (k.qtKey == qtKey)
+            return k.virtualKey;
+    }
+    if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z))
+        return static_cast<UINT>(qtKey);
+    return 0;
+}
+
+UINT MouseFlags(const QMouseEvent* event)
+{
+    UINT flags = 0;
+    if (event->buttons() & Qt::LeftButton)
+        flags |= MK_LBUTTON;
+    if (event->buttons() & Qt::RightButton)
+        flags |= MK_RBUTTON;
+    return flags;
+}
+
+Point Position(const QMouseEvent* event)
+{
+    return FromQPoint(event->position().toPoint());
+}
+
+} // namespace
+
+// --- MessageEvent / WindowWidget ---------------------------------------------
+
+QEvent::Type MessageEvent::EventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+WindowWidget::WindowWidget(Window* owner, QWidget* parent) : QWidget(parent), owner_(owner)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+WindowWidget::~WindowWidget()
+{
+    if (owner_)
+        owner_->widget_ = nullptr;
+}
+
+Window* WindowWidget::OwnerOf(const QWidget* widget)
+{
+    const auto* w = dynamic_cast<const WindowWidget*>(widget);
+    return w ? w->owner_ : nullptr;
+}
+
+void WindowWidget::MarkInvalid(const QRegion& region, bool erase)
+{
+    invalid_ += region;
+    erase_ = erase_ || erase;
+    update(region);
+}
+
+void WindowWidget::PaintInvalidArea()
+{
+    if (invalid_.isEmpty() || !owner_)
+        return;
+    const QRegion region = std::exchange(invalid_, QRegion());
+    const bool erase = std::exchange(erase_, false);
+    Dc dc(&backing_);
+    dc.SetDeviceClip(region);
+    if (erase)
+        owner_->OnEraseBackground(dc);
+    owner_->OnPaint(dc);
+}
+
+bool WindowWidget::event(QEvent* event)
+{
+    if (event->type() == MessageEvent::EventType()) {
+        const auto* m = static_cast<MessageEvent*>(event);
+        if (owner_)
+            owner_->WindowProc(m->message, m->wParam, m->lParam);
+        return true;
+    }
+    if (event->type() == QEvent::Show)
+        MarkInvalid(rect(), true);
+    return QWidget::event(event);
+}
+
+void WindowWidget::paintEvent(QPaintEvent* event)
+{
+    PaintInvalidArea();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), backing_, event->rect());
+}
+
+void WindowWidget::resizeEvent(QResizeEvent*)
+{
+    QImage resized(size(), QImage::Format_RGB32);
+    resized.fill(Qt::white);
+    if (!backing_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, backing_);
+    }
+    backing_ = std::move(resized);
+    MarkInvalid(rect(), true);
+}
+
+void WindowWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (owner_)
+        owner_->OnMouseMove(MouseFlags(event), Position(event));
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* event)
+{
+    if (!owner_)
+        return;
+    if (event->button() == Qt::LeftButton)
+        owner_->OnLButtonDown(MouseFlags(event), Position(event));
+    else if (event->button() == Qt::RightButton)
+        owner_->OnRButtonDown(MouseFlags(event), Position(event));
+}
+
+void WindowWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (owner_ && event->button() == Qt::LeftButton)
+        owner_->OnLButtonUp(MouseFlags(event), Position(event));
+}
+
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!owner_)
+        return;
+    if (event->button() == Qt::LeftButton)
+        owner_->OnLButtonDblClk(MouseFlags(event), Position(event));
+    else if (event->button() == Qt::RightButton)
+        owner_->OnRButtonDown(MouseFlags(event), Position(event));
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (!owner_)
+        return;
+    if (const UINT key = VirtualKey(event->key()))
+        owner_->OnKeyDown(key);
+    const std::string text = ToAnsi(event->text());
+    if (!owner_)
+        return;
+    for (char c : text)
+        owner_->OnChar(static_cast<unsigned char>(c));
+}
+
+void WindowWidget::timerEvent(QTimerEvent* event)
+{
+    if (!owner_)
+        return;
+    for (const auto& [id, qtId] : owner_->timers_) {
+        if (qtId == event->timerId()) {
+            owner_->OnTimer(id);
+            return;
+        }
+    }
+}
+
+void WindowWidget::focusInEvent(QFocusEvent*)
+{
+    if (owner_)
+        owner_->OnSetFocus();
+}
+
+void WindowWidget::focusOutEvent(QFocusEvent*)
+{
+    if (owner_)
+        owner_->OnKillFocus();
+}
+
+void WindowWidget::moveEvent(QMoveEvent*)
+{
+    if (owner_ && isWindow())
+        owner_->OnMove();
+}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    if (closing_ || !owner_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    owner_->SendMessage(WM_CLOSE);
+}
+
+// --- Window ----------------------------------------------------------------
+
+Window::Window(Window* parent)
+    : widget_(new WindowWidget(this, parent ? parent->Widget() : nullptr)), parent_(parent)
+{
+}
+
+Window::~Window()
+{
+    if (widget_) {
+        widget_->Detach();
+        delete widget_;
+    }
+}
+
+QWidget* Window::Widget() const
+{
+    return widget_;
+}
+
+LRESULT Window::SendMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return WindowProc(message, wParam, lParam);
+}
+
+void Window::PostMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (widget_)
+        QCoreApplication::postEvent(widget_, new MessageEvent(message, wParam, lParam));
+}
+
+LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT Window::DefWindowProc(UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_COMMAND)
+        return OnCommand(static_cast<UINT>(wParam & 0xFFFF)) ? 1 : 0;
+    if (message == WM_CLOSE)
+        OnClose();
+    return 0;
+}
+
+bool Window::OnCommand(UINT)
+{
+    return false;
+}
+void Window::OnPaint(Dc&) {}
+
+bool Window::OnEraseBackground(Dc& dc)
+{
+    dc.FillSolidRect(GetClientRect(), RGB(255, 255, 255));
+    return true;
+}
+
+void Window::OnMouseMove(UINT, Point) {}
+void Window::OnLButtonDown(UINT, Point) {}
+void Window::OnLButtonUp(UINT, Point) {}
+void Window::OnLButtonDblClk(UINT, Point) {}
+void Window::OnRButtonDown(UINT, Point) {}
+void Window::OnKeyDown(UINT) {}
+void Window::OnChar(UINT) {}
+void Window::OnTimer(UINT) {}
+void Window::OnShowWindow(bool) {}
+void Window::OnSetFocus() {}
+void Window::OnKillFocus() {}
+void Window::OnMove() {}
+void Window::OnClose()
+{
+    DestroyWindow();
+}
+
+void Window::DestroyWindow()
+{
+    if (!widget_)
+        return;
+    widget_->AllowClose();
+    widget_->close();
+}
+
+void Window::ShowWindow(int command)
+{
+    if (!widget_)
+        return;
+    if (command == SW_HIDE) {
+        if (!widget_->isHidden()) {
+            OnShowWindow(false);
+            widget_->hide();
+        }
+        return;
+    }
+    if (widget_->isHidden())
+        OnShowWindow(true);
+    if (command == SW_RESTORE && widget_->isWindow())
+        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
+    widget_->show();
+}
+
+bool Window::IsWindowVisible() const
+{
+    return widget_ && widget_->isVisible();
+}
+
+void Window::MoveWindow(int x, int y, int width, int height)
+{
+    if (!widget_)
+        return;
+    if (widget_->isWindow())
+        widget_->move(x, y);
+    else
+        widget_->setGeometry(x, y, width, height);
+    widget_->resize(width, height);
+}
+
+void Window::MoveWindow(const Rect& rect)
+{
+    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height());
+}
+
+Rect Window::GetClientRect() const
+{
+    return widget_ ? Rect{0, 0, widget_->width(), widget_->height()} : Rect{};
+}
+
+Rect Window::GetWindowRect() const
+{
+    return widget_ ? FromQRect(widget_->geometry()) : Rect{};
+}
+
+Rect Window::GetFrameRect() const
+{
+    if (!widget_)
+        return {};
+    const Point topLeft = ClientToFrame({0, 0});
+    return {topLeft.x, topLeft.y, topLeft.x + widget_->width(), topLeft.y + widget_->height()};
+}
+
+Point Window::ClientToFrame(Point p) const
+{
+    if (!widget_)
+        return p;
+    return FromQPoint(widget_->mapTo(widget_->window(), ToQPoint(p)));
+}
+
+void Window::BringToTop()
+{
+    if (!widget_)
+        return;
+    widget_->raise();
+    if (widget_->isWindow())
+        widget_->activateWindow();
+}
+
+void Window::CenterOnScreen()
+{
+    if (!widget_ || !widget_->isWindow())
+        return;
+    const QScreen* screen = widget_->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QRect frame = widget_->frameGeometry();
+    widget_->move(area.x() + (area.width() - frame.width()) / 2,
+                  area.y() + (area.height() - frame.height()) / 2);
+}
+
+Window* Window::GetParent() const
+{
+    return parent_;
+}
+
+void Window::SetWindowText(const std::string& text)
+{
+    if (widget_)
+        widget_->setWindowTitle(FromAnsi(text));
+}
+
+std::string Window::GetWindowText() const
+{
+    return widget_ ? ToAnsi(widget_->windowTitle()) : std::string();
+}
+
+void Window::SetFixedFrame(bool caption)
+{
+    if (!widget_ || !widget_->isWindow())
+        return;
+    const bool wasVisible = widget_->isVisible();
+    Qt::WindowFlags flags = Qt::Window;
+    if (caption)
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+    else
+        flags |= Qt::FramelessWindowHint;
+    widget_->setWindowFlags(flags);
+    widget_->setFixedSize(widget_->size());
+    if (wasVisible)
+        widget_->show();
+}
+
+void Window::Invalidate(bool erase)
+{
+    if (widget_)
+        widget_->MarkInvalid(widget_->rect(), erase);
+}
+
+void Window::InvalidateRect(const Rect& rect, bool erase)
+{
+    if (widget_)
+        widget_->MarkInvalid(ToQRect(rect), erase);
+}
+
+void Window::UpdateWindow()
+{
+    if (widget_ && widget_->HasInvalidArea() && widget_->isVisible())
+        widget_->repaint();
+}
+
+void Window::SetTimer(UINT id, UINT periodMs)
+{
+    if (!widget_)
+        return;
+    KillTimer(id);
+    timers_[id] =
+        widget_->startTimer(static_cast<int>(periodMs == 0 ? kShortestTimerMs : periodMs), Qt::PreciseTimer);
+}
+
+void Window::KillTimer(UINT id)
+{
+    const auto it = timers_.find(id);
+    if (it == timers_.end())
+        return;
+    if (widget_)
+        widget_->killTimer(it->second);
+    timers_.erase(it);
+}
+
+bool Window::HasTimer(UINT id) const
+{
+    return timers_.contains(id);
+}
+
+void Window::SetFocus()
+{
+    if (widget_)
+        widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Window::HasFocus() const
+{
+    return widget_ && widget_->hasFocus();
+}
+
+void Window::SetCursor(Cursor cursor)
+{
+    cursor_ = cursor;
+    if (widget_)
+        widget_->setCursor(cursor == Cursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+Cursor Window::GetCursor() const
+{
+    return cursor_;
+}
+
+void Window::EnableWindow(bool enable)
+{
+    if (widget_)
+        widget_->setEnabled(enable);
+}
+
+bool Window::IsWindowEnabled() const
+{
+    return widget_ && widget_->isEnabled();
+}
+
+void Window::Present(const Rect& rect)
+{
+    if (widget_)
+        widget_->update(ToQRect(rect));
+}
+
+// --- ClientDc ----------------------------------------------------------------
+
+ClientDc::ClientDc(Window* window)
+    : Dc(window->widget_ ? static_cast<QPaintDevice*>(&window->widget_->Backing()) : nullptr), window_(window)
+{
+}
+
+ClientDc::~ClientDc()
+{
+    window_->Present(window_->GetClientRect());
+}
+
+} // namespace platform
