@@ -1,0 +1,130 @@
+#include "app/CFinApp.h"
+
+#include "app/CFinDoc.h"
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/StringTable.h"
+#include "data/CFinData.h"
+#include "platform/Files.h"
+#include "platform/InstanceGuard.h"
+#include "platform/MessageBox.h"
+#include "platform/Registry.h"
+#include "platform/System.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr char kContentKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\ZEM\\Fiscova\\cd";
+constexpr size_t kContentBufferSize = 128;
+constexpr char kDiscMarker[] = "fileid.txt";
+
+// The directory of a file, with its trailing separator.
+std::string DirectoryOf(const std::string& file)
+{
+    const size_t slash = file.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+}
+
+} // namespace
+
+CFinApp::CFinApp() = default;
+
+CFinApp::~CFinApp()
+{
+    factsWindow_.reset();
+    docTemplate_.reset();
+    ClearApp(this);
+}
+
+bool CFinApp::InitInstance()
+{
+    // 1. One copy only: a later copy hands over to the running one.
+    guard_ = std::make_unique<InstanceGuard>(WindowClassName());
+    switch (guard_->Acquire()) {
+    case InstanceGuard::Result::OtherRunning:
+        return false;
+    case InstanceGuard::Result::Failed:
+        MessageBox("Failed to register window class!", {}, MB_OK | MB_ICONSTOP);
+        return false;
+    case InstanceGuard::Result::First:
+        guard_->SetRestoreHandler([this] { RestoreMainWindow(); });
+        break;
+    }
+    SetApp(this);
+
+    // 4. The data directory is the program file's directory.
+    dataDirectory_ = DirectoryOf(ModuleFileName());
+    SetSavedWorkDirectory(dataDirectory_);
+
+    // 5. The content location, when the registry has it.
+    std::string location;
+    if (RegQueryDefaultValue(kContentKey, location, kContentBufferSize))
+        contentLocation_ = location;
+
+    // 7. Document, frame and view; the view's first update runs inside.
+    docTemplate_ = std::make_unique<CSingleDocTemplate>(
+        [] { return std::make_unique<CFinDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
+        [](CFrameWnd* frame) { return std::make_unique<CFinView>(frame); }, kClientWidth, kClientHeight);
+    if (!docTemplate_->OpenDocumentFile())
+        return false;
+    SetMainWnd(docTemplate_->Frame());
+
+    // 8.
+    iconic_ = false;
+    MainFrame()->SetWindowText("Fiscova");
+
+    // 9. The windows shared by all modules.
+    factsWindow_ = std::make_unique<Window>(MainFrame());
+
+    // 10. Centre on screens wider than the program, show.
+    if (GetSystemMetrics(SM_CXSCREEN) > kClientWidth)
+        MainFrame()->CenterOnScreen();
+    MainFrame()->ShowWindow(SW_SHOWNORMAL);
+    MainFrame()->UpdateWindow();
+
+    // 11. The shared record: filled by the first load of the saved-work file.
+    sharedRecord_ = std::make_unique<CFinData>();
+    SetSharedRecord(sharedRecord_.get());
+    return true;
+}
+
+int CFinApp::ExitInstance()
+{
+    SetSharedRecord(nullptr);
+    sharedRecord_.reset();
+    return CWinApp::ExitInstance();
+}
+
+CMainFrame* CFinApp::MainFrame() const
+{
+    return docTemplate_ ? static_cast<CMainFrame*>(docTemplate_->Frame()) : nullptr;
+}
+
+CFinView* CFinApp::View() const
+{
+    return docTemplate_ ? static_cast<CFinView*>(docTemplate_->View()) : nullptr;
+}
+
+std::string CFinApp::DataPath(const std::string& name) const
+{
+    return dataDirectory_ + name;
+}
+
+std::string CFinApp::ContentPath() const
+{
+    return contentLocation_ + "\\";
+}
+
+bool CFinApp::IsContentDiscPresent() const
+{
+    return FileReadable(ContentPath() + kDiscMarker);
+}
+
+void CFinApp::RestoreMainWindow()
+{
+    if (CMainFrame* frame = MainFrame()) {
+        frame->ShowWindow(SW_RESTORE);
+        frame->BringToTop();
+    }
+}
