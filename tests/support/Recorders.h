@@ -1,0 +1,57 @@
+// Stand-ins for the platform's seams: they record what the program asked
+// for instead of showing or waiting.
+#pragma once
+
+#include "platform/MessageBox.h"
+#include "platform/Timing.h"
+
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+// Records message boxes while it exists; every box is answered with OK.
+class MessageBoxRecorder : public platform::MessageBoxHandler {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder() override;
+    int Show(const std::string& text, const std::string& caption, platform::UINT type) override;
+
+    struct Box {
+        std::string text;
+        std::string caption;
+        platform::UINT type;
+    };
+    std::vector<Box> boxes;
+};
+
+// A clock whose waits take no real time; it only moves when waited on.
+class FakeClock : public platform::Clock {
+public:
+    FakeClock();
+    ~FakeClock() override;
+    std::uint64_t TickCount() override { return now; }
+    void Sleep(unsigned ms) override { now += ms; }
+
+    std::uint64_t now = 1000;
+};
+
+// A temporary folder that stands in for the user's configuration and
+// runtime folders while it exists (XDG_CONFIG_HOME, XDG_CONFIG_DIRS,
+// XDG_RUNTIME_DIR), so that tests never see the machine's own files.
+class IsolatedEnvironment {
+public:
+    IsolatedEnvironment();
+    ~IsolatedEnvironment();
+    std::string Path(const std::string& name) const;
+    // Writes a registry file giving the content location (user folder).
+    void WriteRegistry(const std::string& contentLocation) const;
+
+private:
+    QTemporaryDir dir_;
+    std::vector<std::pair<std::string, std::string>> saved_;
+};
+
+// Reads a whole file as bytes ("" when it cannot be read).
+std::string ReadFileBytes(const std::string& path);
+// Writes bytes to a file, replacing it.
+void WriteFileBytes(const std::string& path, const std::string& bytes);
