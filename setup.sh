@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Sets up Fiscova on Debian 12 and then starts it or tests it.
+#
+#   ./setup.sh run               install what is missing, build, start the program
+#   ./setup.sh test              install what is missing, build, run every test
+#   ./setup.sh test --sanitize   the same in a separate build with AddressSanitizer
+#                                and UndefinedBehaviorSanitizer
+#
+# Each step is skipped when it is already done, so running it again is quick.
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+mode="${1:-run}"
+variant="${2:-}"
+
+packages=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libqt6multimediawidgets6
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-liberation2 fonts-dejavu-core fonts-urw-base35
+    espeak-ng sox ffmpeg
+    libgtest-dev xvfb xauth
+)
+
+install_missing() {
+    local missing=()
+    for p in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if command -v sudo >/dev/null; then
+            sudo=(sudo)
+        else
+            echo "These packages are missing and installing them needs root: ${missing[*]}" >&2
+            exit 1
+        fi
+    fi
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local dir="$1"
+    shift
+    if [ ! -f "$dir/build.ninja" ]; then
+        cmake -G Ninja -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+    fi
+    cmake --build "$dir"
+}
+
+# Tells the program where its content disc is, as the installer of a
+# Windows program writes the registry.
+register_disc() {
+    local disc="$1"
+    local config="${XDG_CONFIG_HOME:-$HOME/.config}/ZEM"
+    mkdir -p "$config"
+    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZEM\\Fiscova\\cd]\n@="%s"\n' \
+        "$disc" >"$config/Fiscova.reg"
+}
+
+install_missing
+case "$mode" in
+run)
+    build "$here/build"
+    register_disc "$here/build/disc"
+    exec "$here/build/program/fiscova"
+    ;;
+test)
+    if [ "$variant" = "--sanitize" ]; then
+        dir="$here/build-sanitize"
+        build "$dir" -DFISCOVA_SANITIZE=ON
+        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+        export LSAN_OPTIONS="suppressions=$here/tests/support/lsan.supp:print_suppressions=0"
+        export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    else
+        dir="$here/build"
+        build "$dir"
+    fi
+    cd "$dir"
+    xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j2
+    ;;
+*)
+    echo "usage: $0 run | test [--sanitize]" >&2
+    exit 2
+    ;;
+esac
