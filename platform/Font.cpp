@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QMap>
+#include <QRawFont>
 #include <algorithm>
 #include <map>
 #include <string_view>
@@ -25,10 +26,16 @@ constexpr Substitution kSubstitutions[] = {
     {"MS Sans Serif", "Liberation Sans"}, {"System", "DejaVu Sans"},
 };
 
-// Faces registered from font files under a name of the program's choice.
-QMap<QString, QString>& Aliases()
+// A face registered from a font file under a name of the program's choice.
+struct AliasedFace {
+    QString family;
+    QString style; // the file's own style, so that the system's other faces
+                   // of the same family are never picked instead
+};
+
+QMap<QString, AliasedFace>& Aliases()
 {
-    static QMap<QString, QString> aliases;
+    static QMap<QString, AliasedFace> aliases;
     return aliases;
 }
 
@@ -39,13 +46,19 @@ QHash<QString, int>& AddedFiles()
     return files;
 }
 
-QString FamilyFor(const std::string& face)
+const AliasedFace* AliasFor(const std::string& face)
 {
     const QString name = FromAnsi(face);
     for (auto it = Aliases().cbegin(); it != Aliases().cend(); ++it) {
         if (it.key().compare(name, Qt::CaseInsensitive) == 0)
-            return it.value();
+            return &it.value();
     }
+    return nullptr;
+}
+
+QString FamilyFor(const std::string& face)
+{
+    const QString name = FromAnsi(face);
     for (const Substitution& s : kSubstitutions) {
         if (name.compare(QLatin1String(s.windowsFace.data(), s.windowsFace.size()), Qt::CaseInsensitive) == 0)
             return QLatin1String(s.installedFamily.data(), s.installedFamily.size());
@@ -68,8 +81,11 @@ int CellHeight(const QFont& f)
 
 QFont MakeFont(const Font& font)
 {
-    QFont f(FamilyFor(font.face));
+    const AliasedFace* alias = AliasFor(font.face);
+    QFont f(alias ? alias->family : FamilyFor(font.face));
     f.setWeight(QtWeight(font.weight));
+    if (alias && !alias->style.isEmpty())
+        f.setStyleName(alias->style);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setHintingPreference(QFont::PreferFullHinting);
@@ -110,7 +126,7 @@ bool AddFontResource(const std::string& path, const std::string& alias)
     FontCache().clear();
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (!alias.empty() && !families.isEmpty())
-        Aliases().insert(FromAnsi(alias), families.first());
+        Aliases().insert(FromAnsi(alias), AliasedFace{families.first(), QRawFont(file, 12.0).styleName()});
     return true;
 }
 
@@ -125,7 +141,7 @@ bool RemoveFontResource(const std::string& path)
     AddedFiles().erase(it);
     FontCache().clear();
     for (auto a = Aliases().begin(); a != Aliases().end();) {
-        if (families.contains(a.value()))
+        if (families.contains(a.value().family))
             a = Aliases().erase(a);
         else
             ++a;

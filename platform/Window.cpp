@@ -5,6 +5,7 @@
 #include "platform/QtBridge.h"
 #include "platform/WindowWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -74,6 +75,12 @@ WindowWidget::WindowWidget(Window* owner, QWidget* parent) : QWidget(parent), ow
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     hide();
+    if (!parent) {
+        connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (owner_)
+                owner_->OnActivateApp(state == Qt::ApplicationActive);
+        });
+    }
 }
 
 WindowWidget::~WindowWidget()
@@ -215,6 +222,20 @@ void WindowWidget::moveEvent(QMoveEvent*)
         owner_->OnMove();
 }
 
+void WindowWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange && owner_) {
+        const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+        const bool was = change->oldState() & Qt::WindowMinimized;
+        const bool is = windowState() & Qt::WindowMinimized;
+        if (is && !was)
+            owner_->OnSysCommand(SC_MINIMIZE);
+        else if (was && !is)
+            owner_->OnSysCommand(SC_RESTORE);
+    }
+    QWidget::changeEvent(event);
+}
+
 void WindowWidget::closeEvent(QCloseEvent* event)
 {
     if (closing_ || !owner_) {
@@ -294,6 +315,8 @@ void Window::OnShowWindow(bool) {}
 void Window::OnSetFocus() {}
 void Window::OnKillFocus() {}
 void Window::OnMove() {}
+void Window::OnActivateApp(bool) {}
+void Window::OnSysCommand(UINT) {}
 void Window::OnClose()
 {
     DestroyWindow();

@@ -31,6 +31,10 @@ inline constexpr int SW_RESTORE = 9;
 // Messages the platform itself sends through WindowProc.
 inline constexpr UINT WM_CLOSE = 0x0010;
 
+// System commands of a top-level window.
+inline constexpr UINT SC_MINIMIZE = 0xF020;
+inline constexpr UINT SC_RESTORE = 0xF120;
+
 class Window {
 public:
     // Creates the window hidden, as a child of `parent`, or as a top-level
@@ -122,6 +126,11 @@ protected:
     virtual void OnKillFocus();
     // The top-level window was moved.
     virtual void OnMove();
+    // The program came to the foreground or went to the background (top-level
+    // windows only).
+    virtual void OnActivateApp(bool active);
+    // The top-level window was iconified (SC_MINIMIZE) or restored (SC_RESTORE).
+    virtual void OnSysCommand(UINT command);
     // A close request (the close box); the default closes the window.
     virtual void OnClose();
 

@@ -56,6 +56,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void PaintInvalidArea();

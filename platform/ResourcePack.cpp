@@ -1,0 +1,80 @@
+#include "platform/ResourcePack.h"
+
+#include "platform/Bitmap.h"
+#include "platform/Files.h"
+
+#include <QFile>
+#include <QResource>
+#include <algorithm>
+#include <cctype>
+
+namespace platform {
+namespace {
+
+const QString kOwnRoot = QStringLiteral("/own");
+const QString kModuleRoot = QStringLiteral("/module");
+
+QString g_modulePack; // the registered pack file, empty when none
+
+// Resource names are case-insensitive: packs hold them lower-cased.
+QString ResourcePath(PackSource source, const std::string& name)
+{
+    std::string lower = name;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return QStringLiteral(":") + (source == PackSource::Own ? kOwnRoot : kModuleRoot) + u'/' +
+           QString::fromStdString(lower) + QStringLiteral(".bmp");
+}
+
+// The pack file that stands for a library file name.
+std::string PackFileFor(const std::string& libraryPath)
+{
+    const size_t dot = libraryPath.find_last_of('.');
+    const size_t slash = libraryPath.find_last_of("/\\");
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? libraryPath.substr(0, dot) : libraryPath) + ".rcc";
+}
+
+} // namespace
+
+bool RegisterOwnPack(const unsigned char* data)
+{
+    return QResource::registerResource(data, kOwnRoot);
+}
+
+bool LoadModulePack(const std::string& path)
+{
+    FreeModulePack();
+    const QString file = QString::fromStdString(ResolvePath(PackFileFor(path)));
+    if (!QFile::exists(file) || !QResource::registerResource(file, kModuleRoot))
+        return false;
+    g_modulePack = file;
+    return true;
+}
+
+void FreeModulePack()
+{
+    if (g_modulePack.isEmpty())
+        return;
+    QResource::unregisterResource(g_modulePack, kModuleRoot);
+    g_modulePack.clear();
+}
+
+bool IsModulePackLoaded()
+{
+    return !g_modulePack.isEmpty();
+}
+
+bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap)
+{
+    bitmap.Release();
+    if (source == PackSource::Module && g_modulePack.isEmpty())
+        return false;
+    QFile file(ResourcePath(source, name));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    return bitmap.LoadFromBmp(bytes.toStdString());
+}
+
+} // namespace platform
