@@ -7,7 +7,14 @@
 
 #include <string>
 
+class Artwork;
 class CFinData;
+class DetailedWorksheet;
+class NavBar;
+
+namespace platform {
+class Window;
+}
 
 class AppServices {
 public:
@@ -32,6 +39,23 @@ public:
     virtual void SetIconic(bool iconic) = 0;
     virtual int GetCurrentModule() const = 0;
     virtual void SetCurrentModule(int module) = 0;
+
+    // The bitmap and palette services.
+    virtual Artwork& Art() = 0;
+    // The navigation bar shared by all pages.
+    virtual NavBar& Nav() = 0;
+    // The main frame and the main view (null before they exist).
+    virtual platform::Window* MainWindow() const = 0;
+    virtual platform::Window* View() const = 0;
+    // The windows shared by all modules (null before they exist).
+    virtual platform::Window* VideoWindow() const = 0;
+    virtual platform::Window* TopTenWindow() const = 0;
+    virtual DetailedWorksheet* DetailPage() const = 0;
+    virtual platform::Window* FactsWindow() const = 0;
+    // The media item the page on screen offers ("" when none).
+    virtual std::string CurrentMediaName() const = 0;
+    // True once the shared page windows have been created.
+    virtual bool PageWindowsExist() const = 0;
 };
 
 // The one application object.

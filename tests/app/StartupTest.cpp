@@ -40,8 +40,8 @@ TEST(Startup, OpensOneFixedWindowTitledFiscova)
     EXPECT_EQ(frame->Widget()->minimumSize(), frame->Widget()->maximumSize());
     EXPECT_FALSE(frame->Widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(frame->GetWindowText(), "Fiscova");
-    ASSERT_NE(app.View(), nullptr);
-    EXPECT_EQ(app.View()->GetClientRect(), (platform::Rect{0, 0, 640, 480}));
+    ASSERT_NE(app.FinView(), nullptr);
+    EXPECT_EQ(app.FinView()->GetClientRect(), (platform::Rect{0, 0, 640, 480}));
 
     EXPECT_EQ(app.GetCurrentModule(), ModuleMoney);
     EXPECT_FALSE(app.GetExiting());

@@ -1,0 +1,63 @@
+// The program's bitmap and palette services: bitmaps looked up by name in
+// the program's own resources or in the section module of the current
+// module, the program palette built from a module's reference bitmap, the
+// module background and the swapping of section modules.
+#pragma once
+
+#include "platform/Bitmap.h"
+#include "platform/Dc.h"
+#include "platform/Palette.h"
+
+#include <string>
+
+class NavBar;
+
+class Artwork {
+public:
+    explicit Artwork(NavBar& navBar);
+    ~Artwork();
+    Artwork(const Artwork&) = delete;
+    Artwork& operator=(const Artwork&) = delete;
+
+    // Loads `name` into `bitmap` from the source the current module selects
+    // (the main menu and "idb_calcul" use the program's own resources, every
+    // other module its section module). Returns the bitmap's size, or an
+    // empty size after telling the user "Unable to load " + name.
+    platform::Size LoadBitmapByName(platform::Bitmap& bitmap, const std::string& name);
+    // Loads `name` (the main menu from own resources, every other module
+    // from its section module) and builds a palette from its colour table.
+    bool LoadBitmapAndPalette(const std::string& name, platform::Bitmap& bitmap, platform::Palette& palette);
+    // Rebuilds the program palette from reference bitmap `name` and realises it.
+    void RealizeBitmapPalette(platform::Dc& dc, const std::string& name);
+    // Realises the current module's reference bitmap's palette in the view.
+    void RealizeModulePalette();
+
+    void DrawBitmap(platform::Dc& dc, const platform::Bitmap& bitmap, int x, int y);
+    void DrawBitmapPart(platform::Dc& dc, const platform::Bitmap& bitmap, int x, int y, int width, int height,
+                        int srcX, int srcY);
+    void DrawTransparentBitmap(platform::Dc& dc, int x, int y, int width, int height,
+                               const platform::Bitmap& bitmap, int srcX, int srcY,
+                               platform::COLORREF keyColour);
+    // The module background, drawn so that it covers the whole view behind a
+    // page at (128, 51).
+    void DrawModuleBackground(platform::Dc& dc);
+    const platform::Bitmap& ModuleBackground() const { return moduleBackground_; }
+
+    // Swaps the section module; unless `keepArt`, loads its art (the
+    // navigation-bar bitmaps and the module background).
+    void LoadSectionModule(const std::string& fileName, bool keepArt);
+
+    // True on displays of at least 8 bits per pixel.
+    static bool IsColorDepthSufficient(platform::Dc& dc);
+
+    // The reference bitmap that holds each module's palette.
+    static const char* ReferenceBitmap(int module);
+    const platform::Palette& ProgramPalette() const { return programPalette_; }
+
+private:
+    void LoadModuleArt();
+
+    NavBar& navBar_;
+    platform::Palette programPalette_;
+    platform::Bitmap moduleBackground_;
+};

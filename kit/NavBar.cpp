@@ -1,0 +1,110 @@
+#include "kit/NavBar.h"
+
+#include "kit/AppServices.h"
+#include "platform/Window.h"
+
+namespace {
+
+struct Place {
+    int x;
+    int y;
+};
+
+// Buttons 2 and 3 share one place; a page enables at most one of them.
+constexpr Place kPlaces[NavBar::kButtons] = {{8, 402}, {325, 402}, {413, 402}, {413, 402}};
+
+bool VideoShowing()
+{
+    const platform::Window* video = App().VideoWindow();
+    return video && video->IsWindowVisible();
+}
+
+} // namespace
+
+NavBar::NavBar()
+{
+    for (int i = 0; i < kButtons; ++i)
+        buttons_[i].SetPosition(kPlaces[i].x, kPlaces[i].y);
+}
+
+void NavBar::LoadBitmaps(const std::string& stem, bool noPrint)
+{
+    for (ImageButton& b : buttons_)
+        b.Release();
+    int number = noPrint ? 12 : 11;
+    for (int i = noPrint ? 1 : 0; i < kButtons; ++i, ++number) {
+        const std::string name = stem + std::to_string(number);
+        buttons_[i].LoadStates(name + "OVR", name + "SEL", name + "OFF");
+    }
+    for (int i = 0; i < kButtons; ++i)
+        buttons_[i].SetPosition(kPlaces[i].x, kPlaces[i].y);
+}
+
+void NavBar::DrawNavBar(platform::Dc& dc)
+{
+    for (ImageButton& b : buttons_)
+        b.Draw(dc, 0);
+}
+
+bool NavBar::NavHover(int x, int y)
+{
+    if (VideoShowing())
+        return true;
+    // The answer changes only when the pointer enters or leaves a button, so
+    // it stays true while the pointer rests on one.
+    for (ImageButton& b : buttons_) {
+        if (!b.Enabled())
+            continue;
+        const bool hit = b.HitTest(x, y);
+        if (hit && b.GetState() == ImageButton::Normal) {
+            b.SetState(b.IsPressed() ? ImageButton::Pressed : ImageButton::Over);
+            Redraw(b);
+            hot_ = true;
+        } else if (!hit && b.GetState() != ImageButton::Normal) {
+            b.SetState(ImageButton::Normal);
+            Redraw(b);
+            hot_ = false;
+        }
+    }
+    return hot_;
+}
+
+int NavBar::NavPress(int x, int y)
+{
+    if (platform::Window* video = App().VideoWindow())
+        video->ShowWindow(platform::SW_HIDE);
+    for (ImageButton& b : buttons_) {
+        if (b.Enabled() && b.HitTest(x, y) && b.GetState() != ImageButton::Pressed &&
+            b.GetState() != ImageButton::Inactive) {
+            b.SetState(ImageButton::Pressed);
+            b.SetPressed(true);
+            Redraw(b);
+        }
+    }
+    return -1;
+}
+
+int NavBar::NavClick(int x, int y)
+{
+    for (int i = 0; i < kButtons; ++i) {
+        ImageButton& b = buttons_[i];
+        if (b.Enabled() && b.HitTest(x, y) && b.IsPressed()) {
+            if (b.GetState() != ImageButton::Inactive) {
+                b.SetState(ImageButton::Normal);
+                Redraw(b);
+            }
+            b.SetPressed(false);
+            return i;
+        }
+        b.SetPressed(false);
+    }
+    return -1;
+}
+
+void NavBar::Redraw(ImageButton& button)
+{
+    if (!page_)
+        return;
+    platform::ClientDc dc(page_);
+    button.Draw(dc, 0);
+}
