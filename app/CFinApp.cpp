@@ -101,7 +101,17 @@ CMainFrame* CFinApp::MainFrame() const
     return docTemplate_ ? static_cast<CMainFrame*>(docTemplate_->Frame()) : nullptr;
 }
 
-CFinView* CFinApp::View() const
+platform::Window* CFinApp::MainWindow() const
+{
+    return MainFrame();
+}
+
+platform::Window* CFinApp::View() const
+{
+    return FinView();
+}
+
+CFinView* CFinApp::FinView() const
 {
     return docTemplate_ ? static_cast<CFinView*>(docTemplate_->View()) : nullptr;
 }

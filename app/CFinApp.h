@@ -4,6 +4,8 @@
 #pragma once
 
 #include "kit/AppServices.h"
+#include "kit/Artwork.h"
+#include "kit/NavBar.h"
 #include "platform/Framework.h"
 
 #include <memory>
@@ -26,9 +28,7 @@ public:
     int ExitInstance() override;
 
     CMainFrame* MainFrame() const;
-    CFinView* View() const;
-    // The window that is created hidden and only ever hidden again.
-    platform::Window* FactsWindow() const { return factsWindow_.get(); }
+    CFinView* FinView() const;
 
     // AppServices
     std::string DataPath(const std::string& name) const override;
@@ -45,6 +45,18 @@ public:
     void SetIconic(bool iconic) override { iconic_ = iconic; }
     int GetCurrentModule() const override { return currentModule_; }
     void SetCurrentModule(int module) override { currentModule_ = module; }
+    Artwork& Art() override { return artwork_; }
+    NavBar& Nav() override { return navBar_; }
+    platform::Window* MainWindow() const override;
+    platform::Window* View() const override;
+    platform::Window* VideoWindow() const override { return nullptr; }
+    platform::Window* TopTenWindow() const override { return nullptr; }
+    DetailedWorksheet* DetailPage() const override { return detailPage_; }
+    platform::Window* FactsWindow() const override { return factsWindow_.get(); }
+    std::string CurrentMediaName() const override { return {}; }
+    bool PageWindowsExist() const override { return detailPageCreated_; }
+    // The detailed-worksheet panel, once it exists.
+    void SetDetailPage(DetailedWorksheet* page) { detailPage_ = page; }
 
     // The directory of the program file, ending in a separator.
     const std::string& DataDirectory() const { return dataDirectory_; }
@@ -54,11 +66,15 @@ private:
     void RestoreMainWindow();
 
     std::unique_ptr<platform::InstanceGuard> guard_;
+    NavBar navBar_;
+    Artwork artwork_{navBar_};
     std::string dataDirectory_;
     std::string contentLocation_;
     std::unique_ptr<platform::CSingleDocTemplate> docTemplate_;
     std::unique_ptr<platform::Window> factsWindow_;
     std::unique_ptr<CFinData> sharedRecord_;
+    DetailedWorksheet* detailPage_ = nullptr;
+    bool detailPageCreated_ = false;
     bool detailedAnalysis_ = false;
     bool discDeclined_ = false;
     bool iconic_ = false;

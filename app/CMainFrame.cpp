@@ -1,6 +1,10 @@
 #include "app/CMainFrame.h"
 
 #include "app/StringTable.h"
+#include "kit/AppServices.h"
+#include "kit/Artwork.h"
+#include "kit/DetailedWorksheet.h"
+#include "kit/ViewMessages.h"
 #include "platform/System.h"
 
 using namespace platform;
@@ -9,6 +13,12 @@ namespace {
 
 constexpr int kFramedWidth = 645;
 constexpr int kFramedBaseHeight = 499;
+
+void HideIfVisible(Window* window)
+{
+    if (window && window->IsWindowVisible())
+        window->ShowWindow(SW_HIDE);
+}
 
 } // namespace
 
@@ -19,7 +29,7 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     cs.className = WindowClassName();
     cs.style &= ~(WS_THICKFRAME | WS_MAXIMIZEBOX);
     if (screenWidth == kClientWidth) {
-        // The client area fills the screen; the frame has no caption.
+        // The client area fills the screen: no caption, nothing to move.
         cs.x = 0;
         cs.y = 0;
         cs.style &= ~WS_CAPTION;
@@ -30,4 +40,94 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
     cs.x = (screenWidth - cs.cx) / 2;
     cs.y = (screenHeight - cs.cy) / 2;
     return true;
+}
+
+void CMainFrame::SendToView(UINT message)
+{
+    if (Window* view = App().View())
+        view->SendMessage(message);
+}
+
+void CMainFrame::StoreDetailEntries()
+{
+    DetailedWorksheet* detail = App().DetailPage();
+    if (App().PageWindowsExist() && detail && detail->IsShowing())
+        detail->StoreEntries();
+}
+
+void CMainFrame::HideVideo()
+{
+    HideIfVisible(App().VideoWindow());
+}
+
+void CMainFrame::OnPaint(Dc&)
+{
+    App().SetIconic(false);
+}
+
+void CMainFrame::OnActivateApp(bool active)
+{
+    if (active) {
+        SendToView(VM_ACTIVATE);
+        App().Art().RealizeModulePalette();
+        Invalidate();
+        if (App().PageWindowsExist() && App().TopTenWindow() && App().TopTenWindow()->IsWindowVisible())
+            App().TopTenWindow()->Invalidate();
+        return;
+    }
+    SendToView(VM_DEACTIVATE);
+    if (App().PageWindowsExist()) {
+        DetailedWorksheet* detail = App().DetailPage();
+        if (detail && detail->IsShowing()) {
+            detail->StoreEntries();
+            detail->HidePanel();
+        }
+    }
+    if (!App().GetExiting())
+        Invalidate();
+}
+
+void CMainFrame::OnMove()
+{
+    if (!App().PageWindowsExist())
+        return;
+    StoreDetailEntries();
+    HideVideo();
+    HideIfVisible(App().TopTenWindow());
+    HideIfVisible(App().FactsWindow());
+    SendToView(VM_MOVED);
+}
+
+void CMainFrame::OnSysCommand(UINT command)
+{
+    if (command == SC_MINIMIZE) {
+        SendToView(VM_DEACTIVATE);
+        StoreDetailEntries();
+        HideIfVisible(App().TopTenWindow());
+        HideVideo();
+        App().SetIconic(true);
+    } else if (command == SC_RESTORE) {
+        App().Art().RealizeModulePalette();
+        SendToView(VM_PALETTE);
+        App().SetIconic(false);
+        if (App().PageWindowsExist() && App().DetailPage())
+            App().DetailPage()->StoreEntries();
+    }
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != WM_CLOSE)
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    SendToView(VM_DEACTIVATE);
+    HideVideo();
+    if (App().GetIconic()) {
+        ShowWindow(SW_RESTORE);
+        App().Art().RealizeModulePalette();
+    }
+    if (App().GetExiting())
+        return CFrameWnd::WindowProc(message, wParam, lParam);
+    // The window stays: the exit screen is the only way out.
+    SendToView(VM_EXIT_SCREEN);
+    return 0;
 }
