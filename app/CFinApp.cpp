@@ -5,6 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/StringTable.h"
 #include "data/CFinData.h"
+#include "kit/OwnResources.h"
 #include "platform/Files.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
@@ -33,6 +34,8 @@ CFinApp::CFinApp() = default;
 CFinApp::~CFinApp()
 {
     factsWindow_.reset();
+    topTenWindow_.reset();
+    videoWindow_.reset();
     docTemplate_.reset();
     ClearApp(this);
 }
@@ -52,6 +55,8 @@ bool CFinApp::InitInstance()
         break;
     }
     SetApp(this);
+
+    RegisterOwnResources();
 
     // 4. The data directory is the program file's directory.
     dataDirectory_ = DirectoryOf(ModuleFileName());
@@ -75,6 +80,9 @@ bool CFinApp::InitInstance()
     MainFrame()->SetWindowText("Fiscova");
 
     // 9. The windows shared by all modules.
+    detailPageCreated_ = true;
+    videoWindow_ = std::make_unique<VideoWindow>(MainFrame());
+    topTenWindow_ = std::make_unique<TopTenWindow>(MainFrame());
     factsWindow_ = std::make_unique<Window>(MainFrame());
 
     // 10. Centre on screens wider than the program, show.
@@ -129,6 +137,11 @@ std::string CFinApp::ContentPath() const
 bool CFinApp::IsContentDiscPresent() const
 {
     return FileReadable(ContentPath() + kDiscMarker);
+}
+
+bool CFinApp::AskForDisc()
+{
+    return IsContentDiscPresent();
 }
 
 void CFinApp::RestoreMainWindow()

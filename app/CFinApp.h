@@ -6,6 +6,8 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/NavBar.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
 #include "platform/Framework.h"
 
 #include <memory>
@@ -49,8 +51,12 @@ public:
     NavBar& Nav() override { return navBar_; }
     platform::Window* MainWindow() const override;
     platform::Window* View() const override;
-    platform::Window* VideoWindow() const override { return nullptr; }
-    platform::Window* TopTenWindow() const override { return nullptr; }
+    VideoWindow* Video() const override { return videoWindow_.get(); }
+    TopTenWindow* TopTen() const override { return topTenWindow_.get(); }
+    Calculator* Calc() const override { return calculator_; }
+    bool GetCalculatorOpen() const override { return calculatorOpen_; }
+    void SetCalculatorOpen(bool open) override { calculatorOpen_ = open; }
+    bool AskForDisc() override;
     DetailedWorksheet* DetailPage() const override { return detailPage_; }
     platform::Window* FactsWindow() const override { return factsWindow_.get(); }
     std::string CurrentMediaName() const override { return {}; }
@@ -71,7 +77,11 @@ private:
     std::string dataDirectory_;
     std::string contentLocation_;
     std::unique_ptr<platform::CSingleDocTemplate> docTemplate_;
+    std::unique_ptr<VideoWindow> videoWindow_;
+    std::unique_ptr<TopTenWindow> topTenWindow_;
     std::unique_ptr<platform::Window> factsWindow_;
+    Calculator* calculator_ = nullptr;
+    bool calculatorOpen_ = false;
     std::unique_ptr<CFinData> sharedRecord_;
     DetailedWorksheet* detailPage_ = nullptr;
     bool detailPageCreated_ = false;

@@ -3,6 +3,8 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/DetailedWorksheet.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
 #include "platform/Font.h"
 #include "platform/Sound.h"
@@ -102,7 +104,7 @@ void CFinView::SetSideButtonState(int index, int state)
 
 void CFinView::OnMouseMove(UINT, Point point)
 {
-    const Window* video = App().VideoWindow();
+    const VideoWindow* video = App().Video();
     const bool videoPlays = video && video->IsWindowVisible();
     if (InPageArea(point) || App().GetCurrentModule() == ModuleExit || videoPlays)
         return;
@@ -127,13 +129,12 @@ void CFinView::OnMouseMove(UINT, Point point)
 
 void CFinView::OnLButtonDown(UINT, Point point)
 {
-    if (Window* video = App().VideoWindow())
-        video->ShowWindow(SW_HIDE);
+    DismissVideo();
     if (InPageArea(point) || App().GetCurrentModule() == ModuleExit)
         return;
     if (DetailedWorksheet* detail = App().DetailPage(); detail && detail->IsShowing())
         detail->StoreEntries();
-    if (Window* topTen = App().TopTenWindow(); topTen && topTen->IsWindowVisible()) {
+    if (TopTenWindow* topTen = App().TopTen(); topTen && topTen->IsWindowVisible()) {
         topTen->ShowWindow(SW_HIDE);
         SetSideButtonState(SideButtons::kTopTen, ImageButton::Normal);
         return;

@@ -4,6 +4,8 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/DetailedWorksheet.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
 #include "platform/System.h"
 
@@ -57,7 +59,7 @@ void CMainFrame::StoreDetailEntries()
 
 void CMainFrame::HideVideo()
 {
-    HideIfVisible(App().VideoWindow());
+    HideIfVisible(App().Video());
 }
 
 void CMainFrame::OnPaint(Dc&)
@@ -71,11 +73,13 @@ void CMainFrame::OnActivateApp(bool active)
         SendToView(VM_ACTIVATE);
         App().Art().RealizeModulePalette();
         Invalidate();
-        if (App().PageWindowsExist() && App().TopTenWindow() && App().TopTenWindow()->IsWindowVisible())
-            App().TopTenWindow()->Invalidate();
+        if (App().PageWindowsExist() && App().TopTen() && App().TopTen()->IsWindowVisible())
+            App().TopTen()->Invalidate();
         return;
     }
     SendToView(VM_DEACTIVATE);
+    if (VideoWindow* video = App().Video())
+        video->Deactivate();
     if (App().PageWindowsExist()) {
         DetailedWorksheet* detail = App().DetailPage();
         if (detail && detail->IsShowing()) {
@@ -93,7 +97,7 @@ void CMainFrame::OnMove()
         return;
     StoreDetailEntries();
     HideVideo();
-    HideIfVisible(App().TopTenWindow());
+    HideIfVisible(App().TopTen());
     HideIfVisible(App().FactsWindow());
     SendToView(VM_MOVED);
 }
@@ -103,7 +107,7 @@ void CMainFrame::OnSysCommand(UINT command)
     if (command == SC_MINIMIZE) {
         SendToView(VM_DEACTIVATE);
         StoreDetailEntries();
-        HideIfVisible(App().TopTenWindow());
+        HideIfVisible(App().TopTen());
         HideVideo();
         App().SetIconic(true);
     } else if (command == SC_RESTORE) {

@@ -8,9 +8,12 @@
 #include <string>
 
 class Artwork;
+class Calculator;
 class CFinData;
 class DetailedWorksheet;
 class NavBar;
+class TopTenWindow;
+class VideoWindow;
 
 namespace platform {
 class Window;
@@ -48,10 +51,17 @@ public:
     virtual platform::Window* MainWindow() const = 0;
     virtual platform::Window* View() const = 0;
     // The windows shared by all modules (null before they exist).
-    virtual platform::Window* VideoWindow() const = 0;
-    virtual platform::Window* TopTenWindow() const = 0;
+    virtual VideoWindow* Video() const = 0;
+    virtual TopTenWindow* TopTen() const = 0;
+    virtual Calculator* Calc() const = 0;
     virtual DetailedWorksheet* DetailPage() const = 0;
     virtual platform::Window* FactsWindow() const = 0;
+    // Set while the calculator is open for a money field.
+    virtual bool GetCalculatorOpen() const = 0;
+    virtual void SetCalculatorOpen(bool open) = 0;
+    // Shows the no-disc screen modally; true when it ends with OK (the disc
+    // is there).
+    virtual bool AskForDisc() = 0;
     // The media item the page on screen offers ("" when none).
     virtual std::string CurrentMediaName() const = 0;
     // True once the shared page windows have been created.

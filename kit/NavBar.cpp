@@ -1,6 +1,7 @@
 #include "kit/NavBar.h"
 
 #include "kit/AppServices.h"
+#include "kit/VideoWindow.h"
 #include "platform/Window.h"
 
 namespace {
@@ -15,7 +16,7 @@ constexpr Place kPlaces[NavBar::kButtons] = {{8, 402}, {325, 402}, {413, 402}, {
 
 bool VideoShowing()
 {
-    const platform::Window* video = App().VideoWindow();
+    const VideoWindow* video = App().Video();
     return video && video->IsWindowVisible();
 }
 
@@ -71,8 +72,7 @@ bool NavBar::NavHover(int x, int y)
 
 int NavBar::NavPress(int x, int y)
 {
-    if (platform::Window* video = App().VideoWindow())
-        video->ShowWindow(platform::SW_HIDE);
+    DismissVideo();
     for (ImageButton& b : buttons_) {
         if (b.Enabled() && b.HitTest(x, y) && b.GetState() != ImageButton::Pressed &&
             b.GetState() != ImageButton::Inactive) {

@@ -25,6 +25,7 @@ QString RuntimeDir()
 
 struct InstanceGuard::Impl {
     QString key;
+    QString socketPath; // in the user's runtime folder, beside the lock
     std::unique_ptr<QLockFile> lock;
     std::unique_ptr<QLocalServer> server;
     std::function<void()> onRestore;
@@ -32,7 +33,7 @@ struct InstanceGuard::Impl {
     bool AskOtherToRestore() const
     {
         QLocalSocket socket;
-        socket.connectToServer(key);
+        socket.connectToServer(socketPath);
         if (!socket.waitForConnected(kConnectTimeoutMs))
             return false;
         socket.write(kRestoreRequest);
@@ -45,8 +46,8 @@ struct InstanceGuard::Impl {
     {
         server = std::make_unique<QLocalServer>();
         server->setSocketOptions(QLocalServer::UserAccessOption);
-        QLocalServer::removeServer(key);
-        if (!server->listen(key))
+        QLocalServer::removeServer(socketPath);
+        if (!server->listen(socketPath))
             return false;
         QObject::connect(server.get(), &QLocalServer::newConnection, server.get(), [this] {
             while (QLocalSocket* client = server->nextPendingConnection()) {
@@ -76,6 +77,7 @@ InstanceGuard::~InstanceGuard()
 InstanceGuard::Result InstanceGuard::Acquire()
 {
     impl_->lock = std::make_unique<QLockFile>(RuntimeDir() + u'/' + impl_->key + QStringLiteral(".lock"));
+    impl_->socketPath = RuntimeDir() + u'/' + impl_->key + QStringLiteral(".socket");
     impl_->lock->setStaleLockTime(0);
     if (!impl_->lock->tryLock(0)) {
         if (impl_->lock->error() == QLockFile::LockFailedError) {

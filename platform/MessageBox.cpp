@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -28,9 +29,9 @@ int MessageBox(const std::string& text, const std::string& caption, UINT type)
     return IDOK;
 }
 
-void SetMessageBoxHandler(MessageBoxHandler* handler)
+MessageBoxHandler* SetMessageBoxHandler(MessageBoxHandler* handler)
 {
-    g_handler = handler;
+    return std::exchange(g_handler, handler);
 }
 
 } // namespace platform

@@ -26,7 +26,8 @@ public:
 // caption means the program's own name.
 int MessageBox(const std::string& text, const std::string& caption = {}, UINT type = MB_OK);
 
-// Replaces the real message boxes (tests); null restores them.
-void SetMessageBoxHandler(MessageBoxHandler* handler);
+// Replaces the real message boxes (tests); null restores them. Returns the
+// handler that was in place.
+MessageBoxHandler* SetMessageBoxHandler(MessageBoxHandler* handler);
 
 } // namespace platform

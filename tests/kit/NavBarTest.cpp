@@ -1,6 +1,7 @@
 // Image buttons and the shared navigation bar: strict hit tests, press,
 // hover and click as the pages rely on them.
 #include "kit/NavBar.h"
+#include "kit/VideoWindow.h"
 #include "tests/support/FakeApp.h"
 
 #include <gtest/gtest.h>
@@ -114,7 +115,7 @@ TEST_F(NavBarTest, HoverAnswersUntilThePointerLeaves)
 
 TEST_F(NavBarTest, WhileAVideoShowsHoverIsAlwaysHotAndPressHidesIt)
 {
-    platform::Window video(app.view.get());
+    VideoWindow video(app.view.get());
     app.video = &video;
     app.view->ShowWindow(platform::SW_SHOW);
     video.ShowWindow(platform::SW_SHOW);

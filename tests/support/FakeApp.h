@@ -33,8 +33,16 @@ public:
     NavBar& Nav() override { return nav; }
     platform::Window* MainWindow() const override { return view.get(); }
     platform::Window* View() const override { return view.get(); }
-    platform::Window* VideoWindow() const override { return video; }
-    platform::Window* TopTenWindow() const override { return topTen; }
+    VideoWindow* Video() const override { return video; }
+    TopTenWindow* TopTen() const override { return topTen; }
+    Calculator* Calc() const override { return calculator; }
+    bool GetCalculatorOpen() const override { return calculatorOpen; }
+    void SetCalculatorOpen(bool open) override { calculatorOpen = open; }
+    bool AskForDisc() override
+    {
+        ++discRequests;
+        return discAnswer;
+    }
     DetailedWorksheet* DetailPage() const override { return detail; }
     platform::Window* FactsWindow() const override { return nullptr; }
     std::string CurrentMediaName() const override { return mediaName; }
@@ -51,8 +59,12 @@ public:
     NavBar nav;
     Artwork art{nav};
     std::unique_ptr<platform::Window> view;
-    platform::Window* video = nullptr;
-    platform::Window* topTen = nullptr;
+    VideoWindow* video = nullptr;
+    TopTenWindow* topTen = nullptr;
+    Calculator* calculator = nullptr;
+    bool calculatorOpen = false;
+    bool discAnswer = false; // what the no-disc screen answers
+    int discRequests = 0;
     DetailedWorksheet* detail = nullptr;
     std::string mediaName;
 };

@@ -22,6 +22,9 @@ public:
         platform::UINT type;
     };
     std::vector<Box> boxes;
+
+private:
+    platform::MessageBoxHandler* previous_;
 };
 
 // A clock whose waits take no real time; it only moves when waited on.

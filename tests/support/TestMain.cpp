@@ -1,13 +1,46 @@
-// Runs the tests inside a GUI session, headless unless told otherwise.
+// Runs the tests inside a GUI session, headless unless told otherwise. No
+// test ever waits on a real message box or plays a real sound: boxes that
+// a test does not expect are answered and reported, sounds are silent.
+#include "kit/OwnResources.h"
 #include "platform/Framework.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+
+namespace {
+
+class UnexpectedBoxes : public platform::MessageBoxHandler {
+public:
+    int Show(const std::string& text, const std::string&, platform::UINT) override
+    {
+        ADD_FAILURE() << "unexpected message box: " << text;
+        return platform::IDOK;
+    }
+};
+
+class SilentSound : public platform::SoundBackend {
+public:
+    bool Start(const std::string&) override { return true; }
+    void Stop() override {}
+};
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     platform::GuiSession session(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    UnexpectedBoxes boxes;
+    platform::SetMessageBoxHandler(&boxes);
+    SilentSound sound;
+    platform::SetSoundBackend(&sound);
+    RegisterOwnResources();
+    const int result = RUN_ALL_TESTS();
+    platform::SetSoundBackend(nullptr);
+    platform::SetMessageBoxHandler(nullptr);
+    return result;
 }
