@@ -3,6 +3,7 @@
 #include "app/CFinDoc.h"
 #include "app/CFinView.h"
 #include "app/CMainFrame.h"
+#include "app/NoDiscScreen.h"
 #include "app/StringTable.h"
 #include "data/CFinData.h"
 #include "kit/OwnResources.h"
@@ -141,7 +142,9 @@ bool CFinApp::IsContentDiscPresent() const
 
 bool CFinApp::AskForDisc()
 {
-    return IsContentDiscPresent();
+    const Window* frame = MainFrame();
+    NoDiscScreen screen(frame ? frame->GetWindowRect() : Rect{0, 0, kClientWidth, kClientHeight});
+    return screen.DoModal() == IDOK;
 }
 
 void CFinApp::RestoreMainWindow()

@@ -47,6 +47,8 @@ public:
     void SetIconic(bool iconic) override { iconic_ = iconic; }
     int GetCurrentModule() const override { return currentModule_; }
     void SetCurrentModule(int module) override { currentModule_ = module; }
+    int GetPreviousModule() const override { return previousModule_; }
+    void SetPreviousModule(int module) override { previousModule_ = module; }
     Artwork& Art() override { return artwork_; }
     NavBar& Nav() override { return navBar_; }
     platform::Window* MainWindow() const override;
@@ -54,6 +56,7 @@ public:
     VideoWindow* Video() const override { return videoWindow_.get(); }
     TopTenWindow* TopTen() const override { return topTenWindow_.get(); }
     Calculator* Calc() const override { return calculator_; }
+    platform::Window* CalculatorWindow() const override { return nullptr; }
     bool GetCalculatorOpen() const override { return calculatorOpen_; }
     void SetCalculatorOpen(bool open) override { calculatorOpen_ = open; }
     bool AskForDisc() override;
@@ -90,4 +93,5 @@ private:
     bool iconic_ = false;
     bool exiting_ = false;
     int currentModule_ = ModuleMoney;
+    int previousModule_ = ModuleMainMenu;
 };

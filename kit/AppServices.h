@@ -42,6 +42,9 @@ public:
     virtual void SetIconic(bool iconic) = 0;
     virtual int GetCurrentModule() const = 0;
     virtual void SetCurrentModule(int module) = 0;
+    // The module to return to from the exit screen.
+    virtual int GetPreviousModule() const = 0;
+    virtual void SetPreviousModule(int module) = 0;
 
     // The bitmap and palette services.
     virtual Artwork& Art() = 0;
@@ -54,6 +57,7 @@ public:
     virtual VideoWindow* Video() const = 0;
     virtual TopTenWindow* TopTen() const = 0;
     virtual Calculator* Calc() const = 0;
+    virtual platform::Window* CalculatorWindow() const = 0;
     virtual DetailedWorksheet* DetailPage() const = 0;
     virtual platform::Window* FactsWindow() const = 0;
     // Set while the calculator is open for a money field.

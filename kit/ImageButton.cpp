@@ -11,9 +11,9 @@ void ImageButton::LoadStates(const std::string& over, const std::string& pressed
     SetSize(size.cx, size.cy);
 }
 
-void ImageButton::LoadState(State state, const std::string& name)
+platform::Size ImageButton::LoadState(State state, const std::string& name)
 {
-    App().Art().LoadBitmapByName(bitmaps_[state], name);
+    return App().Art().LoadBitmapByName(bitmaps_[state], name);
 }
 
 void ImageButton::Release()

@@ -26,8 +26,8 @@ public:
     // Loads the over, pressed and normal bitmaps by name from the source the
     // current module selects; the size becomes that of the over bitmap.
     void LoadStates(const std::string& over, const std::string& pressed, const std::string& normal);
-    // Loads one bitmap of a state.
-    void LoadState(State state, const std::string& name);
+    // Loads one bitmap of a state; returns its size.
+    platform::Size LoadState(State state, const std::string& name);
     // Releases every bitmap.
     void Release();
 

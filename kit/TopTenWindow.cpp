@@ -208,10 +208,14 @@ int TopTenWindow::ItemAt(Point p) const
     return -1;
 }
 
-void TopTenWindow::RedrawItem(int index, COLORREF colour)
+void TopTenWindow::RedrawItem(int index)
 {
-    ClientDc dc(this);
-    DrawItem(dc, index, colour);
+    const Item& item = items_[static_cast<size_t>(index)];
+    for (int i = 0; i < item.lineCount; ++i)
+        InvalidateRect({item.places[i].x - 2, item.places[i].y, item.places[i].x + item.sizes[i].cx + 2,
+                        item.places[i].y + item.sizes[i].cy},
+                       false);
+    UpdateWindow();
 }
 
 void TopTenWindow::OnMouseMove(UINT flags, Point point)
@@ -239,15 +243,17 @@ void TopTenWindow::OnMouseMove(UINT flags, Point point)
     if (item >= 0) {
         hand = true;
         if (item != selected_ && item != hovered_) {
-            if (hovered_ >= 0 && hovered_ != selected_)
-                RedrawItem(hovered_, kItemColour);
+            const int previous = hovered_;
             hovered_ = item;
-            RedrawItem(item, kHoverColour);
+            if (previous >= 0 && previous != selected_)
+                RedrawItem(previous);
+            RedrawItem(item);
         }
     } else if (hovered_ >= 0) {
-        if (hovered_ != selected_)
-            RedrawItem(hovered_, kItemColour);
+        const int previous = hovered_;
         hovered_ = -1;
+        if (previous != selected_)
+            RedrawItem(previous);
     }
     if (App().Nav().NavHover(point.x, point.y))
         hand = true;
@@ -257,15 +263,15 @@ void TopTenWindow::OnMouseMove(UINT flags, Point point)
 void TopTenWindow::Select(int index)
 {
     ReadDetail(index);
-    ClientDc dc(this);
-    App().Art().DrawBitmapPart(dc, background_, kDetailArea.left, kDetailArea.top, kDetailArea.Width(),
-                               kDetailArea.Height(), kDetailArea.left, kDetailArea.top);
-    DrawItem(dc, selected_, kItemColour);
+    const int previous = selected_;
     selected_ = index;
     if (hovered_ == index)
         hovered_ = -1;
-    DrawDetail(dc);
-    DrawItem(dc, selected_, kSelectedColour);
+    // The detail area comes back from the background picture, then the
+    // new text and both items are painted.
+    InvalidateRect(kDetailArea, false);
+    RedrawItem(previous);
+    RedrawItem(index);
 }
 
 void TopTenWindow::OnLButtonDown(UINT, Point point)

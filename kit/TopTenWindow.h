@@ -53,7 +53,8 @@ private:
     void ReadDetail(int index);
     void DrawItem(platform::Dc& dc, int index, platform::COLORREF colour);
     void DrawDetail(platform::Dc& dc);
-    void RedrawItem(int index, platform::COLORREF colour);
+    // Paints an item again in the colour of its state.
+    void RedrawItem(int index);
     void Select(int index);
 
     std::string list_;

@@ -43,7 +43,8 @@ TEST(Startup, OpensOneFixedWindowTitledFiscova)
     ASSERT_NE(app.FinView(), nullptr);
     EXPECT_EQ(app.FinView()->GetClientRect(), (platform::Rect{0, 0, 640, 480}));
 
-    EXPECT_EQ(app.GetCurrentModule(), ModuleMoney);
+    // The main menu is up.
+    EXPECT_EQ(app.GetCurrentModule(), ModuleMainMenu);
     EXPECT_FALSE(app.GetExiting());
     EXPECT_FALSE(app.GetIconic());
 

@@ -29,6 +29,8 @@ public:
     void SetIconic(bool i) override { iconic = i; }
     int GetCurrentModule() const override { return module; }
     void SetCurrentModule(int m) override { module = m; }
+    int GetPreviousModule() const override { return previousModule; }
+    void SetPreviousModule(int m) override { previousModule = m; }
     Artwork& Art() override { return art; }
     NavBar& Nav() override { return nav; }
     platform::Window* MainWindow() const override { return view.get(); }
@@ -36,6 +38,7 @@ public:
     VideoWindow* Video() const override { return video; }
     TopTenWindow* TopTen() const override { return topTen; }
     Calculator* Calc() const override { return calculator; }
+    platform::Window* CalculatorWindow() const override { return nullptr; }
     bool GetCalculatorOpen() const override { return calculatorOpen; }
     void SetCalculatorOpen(bool open) override { calculatorOpen = open; }
     bool AskForDisc() override
@@ -56,6 +59,7 @@ public:
     bool exiting = false;
     bool iconic = false;
     int module = ModuleMoney;
+    int previousModule = ModuleMainMenu;
     NavBar nav;
     Artwork art{nav};
     std::unique_ptr<platform::Window> view;

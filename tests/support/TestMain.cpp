@@ -2,6 +2,7 @@
 // test ever waits on a real message box or plays a real sound: boxes that
 // a test does not expect are answered and reported, sounds are silent.
 #include "kit/OwnResources.h"
+#include "platform/Dialog.h"
 #include "platform/Framework.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
     SilentSound sound;
     platform::SetSoundBackend(&sound);
     RegisterOwnResources();
+    // Splash and no-disc screens close at once unless a test answers them.
+    platform::SetModalHook([](platform::Dialog& dialog) { dialog.EndDialog(platform::IDCANCEL); });
     const int result = RUN_ALL_TESTS();
     platform::SetSoundBackend(nullptr);
     platform::SetMessageBoxHandler(nullptr);

@@ -1,0 +1,206 @@
+// The bitmap services: every name the program asks for exists in the pack
+// the lookup rules select, palettes come from the reference bitmaps, and
+// missing names are reported by name.
+#include "kit/Artwork.h"
+#include "tests/support/FakeApp.h"
+#include "tests/support/Recorders.h"
+
+#include <QImage>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+using namespace platform;
+
+namespace {
+
+const std::string kProgramDir = FISCOVA_PROGRAM_DIR "/";
+
+struct ManifestRow {
+    std::string pack;
+    std::string name;
+    int width;
+    int height;
+};
+
+std::vector<ManifestRow> ReadManifest()
+{
+    std::ifstream in(FISCOVA_SOURCE_DIR "/tools/artgen/manifest.tsv");
+    std::vector<ManifestRow> rows;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        ManifestRow row;
+        std::string width, height;
+        std::getline(fields, row.pack, '\t');
+        std::getline(fields, row.name, '\t');
+        std::getline(fields, width, '\t');
+        std::getline(fields, height, '\t');
+        row.width = std::stoi(width);
+        row.height = std::stoi(height);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The bytes of a small BMP file with the given depth and colours-used field.
+std::string MakeBmp(int bits, int colorsUsed)
+{
+    const int width = 4, height = 2;
+    const int stride = ((width * bits + 31) / 32) * 4;
+    const int tableEntries = bits <= 8 ? (colorsUsed ? colorsUsed : 1 << bits) : 0;
+    const int offset = 14 + 40 + tableEntries * 4;
+    std::string b(static_cast<size_t>(offset + stride * height), '\0');
+    auto put32 = [&](size_t at, std::uint32_t v) { std::memcpy(&b[at], &v, 4); };
+    auto put16 = [&](size_t at, std::uint16_t v) { std::memcpy(&b[at], &v, 2); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(b.size()));
+    put32(10, static_cast<std::uint32_t>(offset));
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    put16(26, 1);
+    put16(28, static_cast<std::uint16_t>(bits));
+    put32(46, static_cast<std::uint32_t>(colorsUsed));
+    for (int i = 0; i < tableEntries; ++i)
+        put32(static_cast<size_t>(54 + i * 4), static_cast<std::uint32_t>(i * 0x010101));
+    return b;
+}
+
+class ArtworkTest : public ::testing::Test {
+protected:
+    FakeApp app{kProgramDir};
+    MessageBoxRecorder boxes;
+};
+
+} // namespace
+
+TEST_F(ArtworkTest, EveryNameOfTheManifestLoadsFromItsPack)
+{
+    const std::vector<ManifestRow> rows = ReadManifest();
+    ASSERT_GT(rows.size(), 500u);
+    std::string loadedPack;
+    for (const ManifestRow& row : rows) {
+        if (row.pack == "own") {
+            app.module = ModuleMainMenu;
+        } else {
+            app.module = ModuleMoney;
+            if (row.pack != loadedPack) {
+                app.art.LoadSectionModule(row.pack + ".dll", true);
+                loadedPack = row.pack;
+            }
+        }
+        Bitmap bitmap;
+        const Size size = app.art.LoadBitmapByName(bitmap, row.name);
+        EXPECT_EQ(size, (Size{row.width, row.height})) << row.pack << " " << row.name;
+        EXPECT_EQ(bitmap.BitsPerPixel(), 8) << row.name;
+    }
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes.front().text;
+}
+
+TEST_F(ArtworkTest, MainMenuUsesOwnArtOtherModulesTheirSectionModule)
+{
+    Bitmap bitmap;
+    app.module = ModuleMainMenu;
+    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
+    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "idb_menu1off").IsEmpty()); // any letter case
+
+    app.module = ModuleMoney;
+    app.art.LoadSectionModule("manym.dll", true);
+    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
+    EXPECT_TRUE(boxes.boxes.empty());
+    // Own artwork is not found while a learning module is current ...
+    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
+    EXPECT_TRUE(bitmap.IsEmpty());
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unable to load IDB_MENU1OFF");
+    // ... except the field's calculator icon, spelt exactly so.
+    EXPECT_EQ(app.art.LoadBitmapByName(bitmap, "idb_calcul"), (Size{12, 14}));
+    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_CALCUL").IsEmpty());
+    EXPECT_EQ(boxes.boxes.back().text, "Unable to load IDB_CALCUL");
+
+    // A module that cannot be loaded is not reported; its bitmaps are.
+    boxes.boxes.clear();
+    app.art.LoadSectionModule("nosuch.dll", true);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
+    EXPECT_EQ(boxes.boxes.back().text, "Unable to load IDB_man1ovr");
+}
+
+TEST_F(ArtworkTest, PalettesComeFromTheColourTable)
+{
+    Bitmap eight;
+    ASSERT_TRUE(eight.LoadFromBmp(MakeBmp(8, 0)));
+    Palette p = PaletteForBitmap(eight);
+    EXPECT_FALSE(p.halftone);
+    ASSERT_EQ(p.entries.size(), 256u);
+    EXPECT_EQ(p.entries[3], RGB(3, 3, 3));
+
+    Bitmap sixteen;
+    ASSERT_TRUE(sixteen.LoadFromBmp(MakeBmp(8, 16)));
+    EXPECT_EQ(PaletteForBitmap(sixteen).entries.size(), 16u);
+
+    Bitmap trueColour;
+    ASSERT_TRUE(trueColour.LoadFromBmp(MakeBmp(24, 0)));
+    EXPECT_TRUE(PaletteForBitmap(trueColour).halftone);
+
+    app.module = ModuleMoney;
+    app.art.LoadSectionModule("manym.dll", true);
+    Bitmap reference;
+    Palette module;
+    ASSERT_TRUE(app.art.LoadBitmapAndPalette("IDB_man1ovr", reference, module));
+    EXPECT_EQ(module.entries.size(), 256u);
+    EXPECT_FALSE(app.art.LoadBitmapAndPalette("IDB_nothing", reference, module));
+    EXPECT_EQ(boxes.boxes.back().text, "Get Bitmap&Pal Unable to load IDB_nothing");
+}
+
+TEST_F(ArtworkTest, TransparentBlitLeavesKeyPixelsAlone)
+{
+    QImage source(4, 1, QImage::Format_RGB32);
+    source.setPixel(0, 0, qRgb(255, 0, 0));
+    source.setPixel(1, 0, qRgb(0, 255, 0));
+    source.setPixel(2, 0, qRgb(255, 0, 0));
+    source.setPixel(3, 0, qRgb(254, 0, 0));
+    Bitmap bitmap;
+    bitmap.SetImage(source);
+    QImage target(6, 2, QImage::Format_RGB32);
+    target.fill(qRgb(0, 0, 255));
+    {
+        Dc dc(&target);
+        app.art.DrawTransparentBitmap(dc, 1, 1, 4, 1, bitmap, 0, 0, RGB(255, 0, 0));
+    }
+    EXPECT_EQ(target.pixel(1, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(target.pixel(2, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(target.pixel(3, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(target.pixel(4, 1), qRgb(254, 0, 0));
+    EXPECT_EQ(target.pixel(2, 0), qRgb(0, 0, 255));
+}
+
+TEST_F(ArtworkTest, ModuleArtComesWithTheSectionModule)
+{
+    app.module = ModuleHelp;
+    app.art.LoadSectionModule("how.dll", false);
+    EXPECT_TRUE(boxes.boxes.empty());
+    // Contact and help has no print button: buttons 1 to 3 are numbers 12 to 14.
+    EXPECT_TRUE(app.nav.Button(0).BitmapOf(ImageButton::Over).IsEmpty());
+    EXPECT_TRUE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+    for (int i = 1; i < NavBar::kButtons; ++i)
+        EXPECT_FALSE(app.nav.Button(i).BitmapOf(ImageButton::Pressed).IsEmpty()) << i;
+    EXPECT_EQ(app.art.ModuleBackground().GetSize(), (Size{640, 480}));
+
+    app.module = ModuleCredit;
+    app.art.LoadSectionModule("cred.dll", false);
+    EXPECT_FALSE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+    const COLORREF creditCorner = app.art.ModuleBackground().PixelAt(5, 5);
+
+    // The exit module loads no art: the background stays the credit one.
+    app.module = ModuleExit;
+    app.art.LoadSectionModule("ZEMExit.dll", false);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(app.art.ModuleBackground().PixelAt(5, 5), creditCorner);
+    EXPECT_FALSE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+}

@@ -1,0 +1,119 @@
+// A page built on the page base: background, heading, navigation bar and
+// text block at their places, and the shared mouse handling.
+#include "kit/PageWindow.h"
+#include "kit/NavBar.h"
+#include "kit/TextDrawing.h"
+#include "kit/ViewMessages.h"
+#include "tests/support/FakeApp.h"
+#include "tests/support/Recorders.h"
+#include "tests/support/Screen.h"
+
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class SamplePage : public PageWindow {
+public:
+    using PageWindow::PageWindow;
+    int shown = 0;
+    int hidden = 0;
+
+protected:
+    void OnPageShown() override { ++shown; }
+    void OnPageHidden() override { ++hidden; }
+    void OnPaint(Dc& dc) override
+    {
+        App().Art().DrawModuleBackground(dc);
+        DrawHeading(dc, "Sample Page");
+        NavBar& nav = App().Nav();
+        nav.EnableNavButton0(0);
+        nav.EnableNavButton1(1);
+        nav.EnableNavButton2(1);
+        nav.EnableNavButton3(0);
+        nav.DrawNavBar(dc);
+        DrawTextBlock(dc, {"The first line of the page.", "The second line."});
+    }
+};
+
+// Counts the view's hover resets.
+class CountingView : public Window {
+public:
+    int resets = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
+    {
+        if (message == VM_RESET_HOVER)
+            ++resets;
+        return Window::WindowProc(message, w, l);
+    }
+};
+
+class PageWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        app.view = std::make_unique<CountingView>();
+        app.view->MoveWindow(0, 0, 640, 480);
+        app.view->ShowWindow(SW_SHOW);
+        app.module = ModuleMoney;
+        app.art.LoadSectionModule("manym.dll", false);
+        page = std::make_unique<SamplePage>(app.view.get());
+    }
+    void TearDown() override { page.reset(); }
+
+    FakeApp app{FISCOVA_PROGRAM_DIR "/"};
+    MessageBoxRecorder boxes;
+    std::unique_ptr<SamplePage> page;
+};
+
+} // namespace
+
+TEST_F(PageWindowTest, ShownPageFillsThePageAreaWithItsParts)
+{
+    page->ShowWindow(SW_SHOW);
+    EXPECT_EQ(page->shown, 1);
+    EXPECT_EQ(page->GetWindowRect(), (Rect{128, 51, 640, 485}));
+    EXPECT_EQ(app.nav.Page(), page.get());
+
+    const QImage image = Grab(*page);
+    image.save(QString::fromStdString(std::string(FISCOVA_BINARY_DIR) + "/sample-page.png"));
+    // The module background, shifted so that page (0,0) shows its (128,46).
+    const Bitmap& background = app.art.ModuleBackground();
+    EXPECT_EQ(PixelOf(image, 300, 200), background.PixelAt(428, 246));
+    EXPECT_EQ(PixelOf(image, 500, 300), background.PixelAt(628, 346));
+    // The heading in the money module's navy.
+    EXPECT_TRUE(ContainsColour(image, QRect(8, 15, 150, 22), RGB(0, 0, 128), 10));
+    // The enabled navigation buttons show their normal picture, the others nothing.
+    const Bitmap& back = app.nav.Button(1).BitmapOf(ImageButton::Normal);
+    ASSERT_FALSE(back.IsEmpty());
+    EXPECT_EQ(PixelOf(image, 325 + back.GetSize().cx / 2, 402 + back.GetSize().cy / 2),
+              back.PixelAt(back.GetSize().cx / 2, back.GetSize().cy / 2));
+    EXPECT_EQ(PixelOf(image, 40, 415), background.PixelAt(168, 415 + 46 - 51 + 51));
+    // The text block in black from y 45.
+    EXPECT_TRUE(ContainsColour(image, QRect(10, 45, 200, 30), RGB(0, 0, 0), 40));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(PageWindowTest, MouseOverTheBarShowsTheHandAndResetsSideButtons)
+{
+    page->ShowWindow(SW_SHOW);
+    Grab(*page);
+    auto* view = static_cast<CountingView*>(app.view.get());
+    QTest::mouseMove(page->Widget(), QPoint(340, 412));
+    QCoreApplication::processEvents();
+    EXPECT_GE(view->resets, 1);
+    EXPECT_EQ(page->GetCursor(), Cursor::Hand);
+    EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Over);
+    QTest::mouseMove(page->Widget(), QPoint(200, 200));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page->GetCursor(), Cursor::Arrow);
+    EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Normal);
+
+    page->ShowWindow(SW_HIDE);
+    EXPECT_EQ(page->hidden, 1);
+}

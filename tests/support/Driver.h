@@ -1,0 +1,33 @@
+// Drives the program as a user does: mouse moves, clicks and keys at
+// coordinates of the main window's client area, delivered to whichever
+// window is on top there.
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <functional>
+
+namespace platform {
+class Window;
+}
+
+class Driver {
+public:
+    explicit Driver(platform::Window& frame) : frame_(frame) {}
+
+    void MoveTo(int x, int y);
+    void Press(int x, int y);
+    void Release(int x, int y);
+    void Click(int x, int y);
+    void Key(int qtKey);
+    void Type(const char* text);
+    // Lets posted messages, timers and paints run for `ms` milliseconds.
+    static void Settle(int ms = 50);
+    // Runs the event loop until `done` or the time limit.
+    static bool Until(const std::function<bool()>& done, int timeoutMs = 5000);
+    // The main window as it shows now.
+    QImage Screen();
+
+private:
+    platform::Window& frame_;
+};

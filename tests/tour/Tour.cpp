@@ -1,0 +1,85 @@
+// The course tour: starts the program, walks every screen the way a user
+// does, and writes a picture of each screen with an HTML index of them.
+//   fiscova_tour <gallery folder>
+// It fails on any message box and on any screen that comes up blank.
+#include "app/CFinApp.h"
+#include "app/CMainFrame.h"
+#include "tests/support/Driver.h"
+#include "tests/tour/TourSteps.h"
+
+#include "platform/Dialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+class FailingBoxes : public platform::MessageBoxHandler {
+public:
+    int Show(const std::string& text, const std::string&, platform::UINT) override
+    {
+        std::fprintf(stderr, "message box: %s\n", text.c_str());
+        ++count;
+        return platform::IDOK;
+    }
+    int count = 0;
+};
+
+class SilentSound : public platform::SoundBackend {
+public:
+    bool Start(const std::string&) override { return true; }
+    void Stop() override {}
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <gallery folder>\n", argv[0]);
+        return 2;
+    }
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    const QString gallery = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(gallery);
+
+    // The tour's own settings: the content disc of this build, nothing else.
+    QTemporaryDir settings;
+    QDir(settings.path()).mkpath("ZEM");
+    QDir(settings.path()).mkpath("runtime");
+    QFile::setPermissions(settings.path() + "/runtime",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    {
+        std::ofstream reg((settings.path() + "/ZEM/Fiscova.reg").toStdString());
+        reg << "[HKEY_LOCAL_MACHINE\\SOFTWARE\\ZEM\\Fiscova\\cd]\n@=\"" << FISCOVA_DISC_DIR << "\"\n";
+    }
+    setenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_CONFIG_DIRS", settings.path().toLocal8Bit().constData(), 1);
+    setenv("XDG_RUNTIME_DIR", (settings.path() + "/runtime").toLocal8Bit().constData(), 1);
+
+    platform::GuiSession session(argc, argv);
+    FailingBoxes boxes;
+    platform::SetMessageBoxHandler(&boxes);
+    SilentSound sound;
+    platform::SetSoundBackend(&sound);
+    // The splash closes on a click, as a user would close it.
+    platform::SetModalHook([](platform::Dialog& dialog) { dialog.EndDialog(platform::IDOK); });
+
+    CFinApp app;
+    if (!app.InitInstance()) {
+        std::fprintf(stderr, "the program did not start\n");
+        return 1;
+    }
+    Tour tour(app, gallery.toStdString());
+    const bool ok = RunTour(tour) && boxes.count == 0;
+    tour.WriteIndex();
+    app.ExitInstance();
+    std::printf("%d screens, %d message boxes: %s\n", tour.Screens(), boxes.count, ok ? "passed" : "FAILED");
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,277 @@
+#include "tests/tour/TourSteps.h"
+
+#include "app/CFinApp.h"
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ChooserPage.h"
+#include "app/ExitScreen.h"
+#include "app/LessonPage.h"
+#include "app/MainMenu.h"
+#include "app/ModuleIntro.h"
+#include "app/TextPage.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
+
+#include <QImage>
+#include <QSet>
+#include <cstdio>
+#include <fstream>
+
+namespace {
+
+// Frame coordinates of the side buttons (centres) and the page origin.
+constexpr int kSideX = 64;
+constexpr int kSectionY[] = {126, 184, 242, 300};
+constexpr int kMainMenuY = 369;
+constexpr int kExitY = 409;
+constexpr QPoint kTopTenButton{514, 22};
+constexpr QPoint kVideoButton{589, 22};
+constexpr int kPageX = 128;
+constexpr int kPageY = 51;
+
+struct ModuleVisit {
+    const char* name;
+    int menuItem;
+    int sections; // section buttons after the introduction
+};
+
+constexpr ModuleVisit kModules[] = {
+    {"attitudes", 1, 2},
+    {"money", 2, 3},
+    {"credit", 3, 3},
+    {"planning", 4, 3},
+};
+
+// Choices whose pages are part of this tour (the others open exercises).
+bool ChoiceOpensTouredPage(const std::string& key, int choice)
+{
+    static const std::pair<const char*, int> kToured[] = {
+        {"MAN4", 0}, {"CRED2", 0}, {"CRED4", 0}, {"CRED4", 1}, {"CRED4", 2}, {"PLAN3", 0}, {"PLAN4", 0},
+    };
+    for (const auto& [k, c] : kToured) {
+        if (key == k && choice == c)
+            return true;
+    }
+    return false;
+}
+
+bool Visible(const platform::Window* w)
+{
+    return w && w->IsWindowVisible();
+}
+
+} // namespace
+
+Tour::Tour(CFinApp& app, std::string gallery)
+    : app_(app), driver_(*app.MainFrame()), gallery_(std::move(gallery))
+{
+}
+
+bool Tour::Capture(const std::string& name, const std::string& caption)
+{
+    const QImage screen = driver_.Screen();
+    const std::string file = std::to_string(shots_.size() + 1) + "-" + name + ".png";
+    screen.save(QString::fromStdString(gallery_ + "/" + file));
+    shots_.emplace_back(file, caption);
+    // A blank screen has next to no colours in its page area.
+    QSet<QRgb> colours;
+    for (int y = kPageY; y < screen.height() && colours.size() < 20; y += 3) {
+        for (int x = kPageX; x < screen.width(); x += 3)
+            colours.insert(screen.pixel(x, y));
+    }
+    if (colours.size() < 20) {
+        Fail("blank screen: " + caption);
+        return false;
+    }
+    return true;
+}
+
+void Tour::Fail(const std::string& why)
+{
+    std::fprintf(stderr, "tour: %s\n", why.c_str());
+    ++failures_;
+}
+
+void Tour::WriteIndex() const
+{
+    std::ofstream html(gallery_ + "/index.html");
+    html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Fiscova tour</title>\n"
+            "<style>body{font-family:sans-serif;background:#333;color:#eee}figure{display:inline-block;"
+            "margin:8px}img{width:320px;border:1px solid #888}figcaption{width:320px;font-size:13px}</style>"
+            "</head><body><h1>Fiscova: every screen of the tour</h1>\n";
+    for (const auto& [file, caption] : shots_)
+        html << "<figure><a href=\"" << file << "\"><img src=\"" << file << "\"></a><figcaption>" << caption
+             << "</figcaption></figure>\n";
+    html << "</body></html>\n";
+}
+
+namespace {
+
+void WaitForIntro(Tour& tour)
+{
+    ModuleIntro* intro = tour.App().FinView()->Intro();
+    Driver::Until([&] { return intro && intro->Typing() && intro->Typed() > 0 && !intro->HasTimer(1); },
+                  15000);
+}
+
+void VisitLesson(Tour& tour, const std::string& module)
+{
+    LessonPage* lesson = tour.App().FinView()->Lesson();
+    if (!Visible(lesson)) {
+        tour.Fail("the lesson page did not open");
+        return;
+    }
+    tour.Capture(module + "-lesson-" + lesson->Key(), "Lesson \"" + lesson->Key() + "\", first topic");
+    const auto topics = lesson->Topics();
+    for (size_t i = 1; i < topics.size(); ++i) {
+        const platform::Rect& a = topics[i].area;
+        tour.Drive().Click(kPageX + (a.left + a.right) / 2, kPageY + (a.top + a.bottom) / 2);
+        if (lesson->OpenTopic() != static_cast<int>(i))
+            tour.Fail("topic " + std::to_string(i + 1) + " of " + lesson->Key() + " did not open");
+        if (i % 4 == 0 || i + 1 == topics.size())
+            tour.Capture(module + "-lesson-" + lesson->Key() + "-" + std::to_string(i + 1),
+                         "Lesson \"" + lesson->Key() + "\", topic " + std::to_string(i + 1));
+    }
+}
+
+void VisitTopTen(Tour& tour, const std::string& module)
+{
+    tour.Drive().Click(kTopTenButton.x(), kTopTenButton.y());
+    TopTenWindow* topTen = tour.App().TopTen();
+    if (!Driver::Until([&] { return topTen->IsWindowVisible(); })) {
+        tour.Fail("the top-ten window did not open in " + module);
+        return;
+    }
+    tour.Capture(module + "-topten-" + topTen->List(), "Top ten \"" + topTen->List() + "\"");
+    if (topTen->Items().size() > 3) {
+        const auto& item = topTen->Items()[3];
+        tour.Drive().Click(kPageX + item.places[0].x + 5, kPageY + item.places[0].y + 5);
+        tour.Capture(module + "-topten-" + topTen->List() + "-4",
+                     "Top ten \"" + topTen->List() + "\", tip 4");
+    }
+    // A click in the left column closes it.
+    tour.Drive().Click(20, 60);
+    if (topTen->IsWindowVisible())
+        tour.Fail("the top-ten window did not close");
+}
+
+void VisitVideo(Tour& tour, const std::string& module)
+{
+    if (tour.App().CurrentMediaName().empty())
+        return;
+    tour.Drive().Click(kVideoButton.x(), kVideoButton.y());
+    VideoWindow* video = tour.App().Video();
+    if (!Driver::Until([&] { return video->IsWindowVisible(); })) {
+        tour.Fail("the video window did not open in " + module);
+        return;
+    }
+    Driver::Settle(1500);
+    tour.Capture(module + "-video-" + video->Media(), "Media \"" + video->Media() + "\"");
+    tour.Drive().Click(kVideoButton.x(), kVideoButton.y());
+}
+
+void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
+{
+    CFinView* view = tour.App().FinView();
+    tour.Drive().Click(kSideX, kSectionY[section]);
+    Driver::Settle(100);
+    ChooserPage* chooser = view->Chooser();
+    if (!Visible(chooser)) {
+        tour.Fail(std::string("section ") + std::to_string(section + 1) + " of " + visit.name +
+                  " did not open");
+        return;
+    }
+    const std::string key = chooser->Key();
+    tour.Capture(std::string(visit.name) + "-chooser-" + key, "Section chooser \"" + key + "\"");
+    VisitTopTen(tour, visit.name);
+    for (int c = 0; c < chooser->ChoiceCount(); ++c) {
+        if (!ChoiceOpensTouredPage(key, c))
+            continue;
+        if (!chooser->IsWindowVisible()) {
+            tour.Drive().Click(kSideX, kSectionY[section]);
+            Driver::Settle(100);
+        }
+        const ImageButton& b = chooser->Choice(c);
+        tour.Drive().Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
+        Driver::Settle(100);
+        if (Visible(view->Lesson())) {
+            VisitLesson(tour, visit.name);
+            VisitVideo(tour, visit.name);
+        } else if (Visible(view->Text())) {
+            tour.Capture(std::string(visit.name) + "-text-" + view->Text()->Key(),
+                         "Text \"" + view->Text()->Key() + "\"");
+            VisitVideo(tour, visit.name);
+        } else {
+            tour.Fail("choice " + std::to_string(c + 1) + " of " + key + " opened nothing");
+        }
+    }
+}
+
+void VisitModule(Tour& tour, const ModuleVisit& visit)
+{
+    const int y = 240 + 42 * (visit.menuItem - 1) + 15;
+    tour.Drive().MoveTo(200, y);
+    tour.Capture(std::string("menu-") + visit.name, std::string("Main menu, pointing at ") + visit.name);
+    tour.Drive().Click(200, y);
+    WaitForIntro(tour);
+    tour.Capture(std::string(visit.name) + "-introduction", std::string("Introduction of ") + visit.name);
+    VisitTopTen(tour, visit.name);
+    for (int s = 1; s <= visit.sections; ++s)
+        VisitSection(tour, visit, s);
+    tour.Drive().Click(kSideX, kMainMenuY);
+    if (!Visible(tour.App().FinView()->Menu()))
+        tour.Fail(std::string("the main-menu button of ") + visit.name + " did not work");
+}
+
+void VisitHelp(Tour& tour)
+{
+    CFinView* view = tour.App().FinView();
+    tour.Drive().Click(200, 240 + 42 * 4 + 15);
+    Driver::Settle(200);
+    if (!Visible(view->Text())) {
+        tour.Fail("contact and help did not open its credits");
+        return;
+    }
+    tour.Capture("help-credits", "Contact and help: credits");
+    tour.Drive().Click(kPageX + 413 + 40, kPageY + 402 + 13); // next
+    tour.Capture("help-contact", "Contact and help: how to get in touch");
+    tour.Drive().Click(kPageX + 325 + 40, kPageY + 402 + 13); // back
+    if (view->Text()->Key() != "howzem1.txt")
+        tour.Fail("back on the contact page did not return to the credits");
+    tour.Drive().Click(kSideX, kMainMenuY);
+}
+
+void VisitExitScreen(Tour& tour, bool quit)
+{
+    CFinView* view = tour.App().FinView();
+    tour.Drive().Click(580, 418); // the main menu's exit item
+    Driver::Settle(200);
+    if (!Visible(view->Exit())) {
+        tour.Fail("the exit screen did not open");
+        return;
+    }
+    tour.Capture(quit ? "exit-screen-last" : "exit-screen", "Exit screen");
+    if (!quit) {
+        tour.Drive().Click(350, 375 + 19); // go back
+        if (!Visible(view->Menu()) || Visible(view->Exit()))
+            tour.Fail("going back from the exit screen did not show the main menu");
+        tour.Capture("menu-after-exit", "Main menu again after going back");
+        return;
+    }
+    tour.Drive().Click(350, 290 + 19); // keep the work and quit
+    if (!tour.App().GetExiting())
+        tour.Fail("keep-and-quit did not end the program");
+}
+
+} // namespace
+
+bool RunTour(Tour& tour)
+{
+    tour.Capture("main-menu", "Main menu");
+    for (const ModuleVisit& visit : kModules)
+        VisitModule(tour, visit);
+    VisitHelp(tour);
+    VisitExitScreen(tour, false);
+    VisitExitScreen(tour, true);
+    return tour.Ok();
+}
