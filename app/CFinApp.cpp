@@ -37,6 +37,7 @@ CFinApp::~CFinApp()
     factsWindow_.reset();
     topTenWindow_.reset();
     videoWindow_.reset();
+    calculator_.reset();
     docTemplate_.reset();
     ClearApp(this);
 }
@@ -60,7 +61,7 @@ bool CFinApp::InitInstance()
     RegisterOwnResources();
 
     // 4. The data directory is the program file's directory.
-    dataDirectory_ = DirectoryOf(ModuleFileName());
+    dataDirectory_ = DirectoryOf(ProgramFile());
     SetSavedWorkDirectory(dataDirectory_);
 
     // 5. The content location, when the registry has it.
@@ -82,6 +83,7 @@ bool CFinApp::InitInstance()
 
     // 9. The windows shared by all modules.
     detailPageCreated_ = true;
+    calculator_ = std::make_unique<Calculator>(MainFrame());
     videoWindow_ = std::make_unique<VideoWindow>(MainFrame());
     topTenWindow_ = std::make_unique<TopTenWindow>(MainFrame());
     factsWindow_ = std::make_unique<Window>(MainFrame());
@@ -108,6 +110,11 @@ int CFinApp::ExitInstance()
 CMainFrame* CFinApp::MainFrame() const
 {
     return docTemplate_ ? static_cast<CMainFrame*>(docTemplate_->Frame()) : nullptr;
+}
+
+platform::Window* CFinApp::CalculatorWindow() const
+{
+    return calculator_.get();
 }
 
 platform::Window* CFinApp::MainWindow() const

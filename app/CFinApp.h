@@ -5,6 +5,7 @@
 
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
+#include "kit/Calculator.h"
 #include "kit/NavBar.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
@@ -55,8 +56,8 @@ public:
     platform::Window* View() const override;
     VideoWindow* Video() const override { return videoWindow_.get(); }
     TopTenWindow* TopTen() const override { return topTenWindow_.get(); }
-    Calculator* Calc() const override { return calculator_; }
-    platform::Window* CalculatorWindow() const override { return nullptr; }
+    Calculator* Calc() const override { return calculator_.get(); }
+    platform::Window* CalculatorWindow() const override;
     bool GetCalculatorOpen() const override { return calculatorOpen_; }
     void SetCalculatorOpen(bool open) override { calculatorOpen_ = open; }
     bool AskForDisc() override;
@@ -71,6 +72,10 @@ public:
     const std::string& DataDirectory() const { return dataDirectory_; }
     const std::string& ContentLocation() const { return contentLocation_; }
 
+protected:
+    // The full path of the program file; its folder is the data directory.
+    virtual std::string ProgramFile() const { return ModuleFileName(); }
+
 private:
     void RestoreMainWindow();
 
@@ -83,7 +88,7 @@ private:
     std::unique_ptr<VideoWindow> videoWindow_;
     std::unique_ptr<TopTenWindow> topTenWindow_;
     std::unique_ptr<platform::Window> factsWindow_;
-    Calculator* calculator_ = nullptr;
+    std::unique_ptr<Calculator> calculator_;
     bool calculatorOpen_ = false;
     std::unique_ptr<CFinData> sharedRecord_;
     DetailedWorksheet* detailPage_ = nullptr;

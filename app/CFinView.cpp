@@ -10,6 +10,7 @@
 #include "app/TextPage.h"
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
+#include "kit/Calculator.h"
 #include "kit/DetailedWorksheet.h"
 #include "kit/ProgramSounds.h"
 #include "kit/TopTenWindow.h"
@@ -159,6 +160,7 @@ void CFinView::OnMouseMove(UINT, Point point)
 void CFinView::OnLButtonDown(UINT, Point point)
 {
     DismissVideo();
+    DismissCalculator();
     if (InPageArea(point) || App().GetCurrentModule() == ModuleExit)
         return;
     if (DetailedWorksheet* detail = App().DetailPage(); detail && detail->IsShowing())

@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
+#include "kit/Calculator.h"
 #include "kit/DetailedWorksheet.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
@@ -80,6 +81,7 @@ void CMainFrame::OnActivateApp(bool active)
     SendToView(VM_DEACTIVATE);
     if (VideoWindow* video = App().Video())
         video->Deactivate();
+    DismissCalculator();
     if (App().PageWindowsExist()) {
         DetailedWorksheet* detail = App().DetailPage();
         if (detail && detail->IsShowing()) {

@@ -25,6 +25,7 @@ public:
     void ClearToWhite();
     const ImageButton& Item(int item) const { return items_[static_cast<size_t>(item - 1)]; }
     int Preview() const { return preview_; }
+    const platform::Bitmap& Background() const { return background_; }
     // The section module of the module entered last.
     const std::string& SectionModule() const { return sectionModule_; }
 

@@ -1,6 +1,7 @@
 #include "kit/NavBar.h"
 
 #include "kit/AppServices.h"
+#include "kit/Calculator.h"
 #include "kit/VideoWindow.h"
 #include "platform/Window.h"
 
@@ -51,28 +52,29 @@ bool NavBar::NavHover(int x, int y)
 {
     if (VideoShowing())
         return true;
-    // The answer changes only when the pointer enters or leaves a button, so
-    // it stays true while the pointer rests on one.
+    // The answer is whether the pointer is on an enabled button, also while
+    // it rests on one that already shows its hover picture.
+    bool hot = false;
     for (ImageButton& b : buttons_) {
         if (!b.Enabled())
             continue;
         const bool hit = b.HitTest(x, y);
+        hot = hot || hit;
         if (hit && b.GetState() == ImageButton::Normal) {
             b.SetState(b.IsPressed() ? ImageButton::Pressed : ImageButton::Over);
             Redraw(b);
-            hot_ = true;
         } else if (!hit && b.GetState() != ImageButton::Normal) {
             b.SetState(ImageButton::Normal);
             Redraw(b);
-            hot_ = false;
         }
     }
-    return hot_;
+    return hot;
 }
 
 int NavBar::NavPress(int x, int y)
 {
     DismissVideo();
+    DismissCalculator();
     for (ImageButton& b : buttons_) {
         if (b.Enabled() && b.HitTest(x, y) && b.GetState() != ImageButton::Pressed &&
             b.GetState() != ImageButton::Inactive) {

@@ -47,5 +47,4 @@ private:
 
     ImageButton buttons_[kButtons];
     platform::Window* page_ = nullptr;
-    bool hot_ = false; // the last answer of NavHover
 };

@@ -27,11 +27,19 @@ int CWinApp::ExitInstance()
     return 0;
 }
 
+namespace {
+
+bool g_messageLoopRunning = false;
+
+} // namespace
+
 int CWinApp::Run()
 {
     if (!InitInstance())
         return ExitInstance();
+    g_messageLoopRunning = true;
     QApplication::exec();
+    g_messageLoopRunning = false;
     return ExitInstance();
 }
 
@@ -42,7 +50,10 @@ std::string CWinApp::ModuleFileName()
 
 void CWinApp::Quit(int code)
 {
-    QCoreApplication::exit(code);
+    // Only the program's own message loop ends; a program driven from
+    // outside (tests, the tour) keeps its event loops working.
+    if (g_messageLoopRunning)
+        QCoreApplication::exit(code);
 }
 
 // --- CFrameWnd -----------------------------------------------------------------

@@ -50,7 +50,7 @@ public:
     void SetMainWnd(Window* window) { mainWnd_ = window; }
     // The full path of the program file.
     static std::string ModuleFileName();
-    // Ends the message loop.
+    // Ends the message loop started by Run.
     static void Quit(int code = 0);
 
 private:

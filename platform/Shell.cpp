@@ -19,7 +19,7 @@ std::function<bool(const std::string&)>& Handler()
 
 bool ShellOpen(const std::string& path)
 {
-    const std::string resolved = ResolvePath(path);
+    const std::string resolved = DisplayPath(ResolvePath(path));
     if (Handler())
         return Handler()(resolved);
     if (!QFileInfo::exists(QString::fromStdString(resolved)))

@@ -244,6 +244,9 @@ void WindowWidget::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     owner_->SendMessage(WM_CLOSE);
+    // The handler may have decided to close after all.
+    if (closing_)
+        event->accept();
 }
 
 // --- Window ----------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "kit/NavBar.h"
 #include "kit/TextDrawing.h"
 #include "kit/ViewMessages.h"
+#include "tests/support/Driver.h"
 #include "tests/support/FakeApp.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
@@ -104,12 +105,12 @@ TEST_F(PageWindowTest, MouseOverTheBarShowsTheHandAndResetsSideButtons)
     page->ShowWindow(SW_SHOW);
     Grab(*page);
     auto* view = static_cast<CountingView*>(app.view.get());
-    QTest::mouseMove(page->Widget(), QPoint(340, 412));
+    SendMouseMove(page->Widget(), QPoint(340, 412));
     QCoreApplication::processEvents();
     EXPECT_GE(view->resets, 1);
     EXPECT_EQ(page->GetCursor(), Cursor::Hand);
     EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Over);
-    QTest::mouseMove(page->Widget(), QPoint(200, 200));
+    SendMouseMove(page->Widget(), QPoint(200, 200));
     QCoreApplication::processEvents();
     EXPECT_EQ(page->GetCursor(), Cursor::Arrow);
     EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Normal);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -21,11 +22,19 @@ QWidget* TargetAt(QWidget* frame, QPoint& point)
 
 } // namespace
 
+void SendMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons)
+{
+    // Delivered straight to the widget: moving the platform's cursor would
+    // also reach windows that earlier tests have destroyed.
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
 void Driver::MoveTo(int x, int y)
 {
     QPoint p(x, y);
     QWidget* target = TargetAt(frame_.Widget(), p);
-    QTest::mouseMove(target, p);
+    SendMouseMove(target, p, QApplication::mouseButtons());
     QCoreApplication::processEvents();
 }
 

@@ -11,6 +11,11 @@ namespace platform {
 class Window;
 }
 
+class QWidget;
+
+// A mouse move without buttons, sent to the widget itself.
+void SendMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton);
+
 class Driver {
 public:
     explicit Driver(platform::Window& frame) : frame_(frame) {}

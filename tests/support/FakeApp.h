@@ -38,7 +38,7 @@ public:
     VideoWindow* Video() const override { return video; }
     TopTenWindow* TopTen() const override { return topTen; }
     Calculator* Calc() const override { return calculator; }
-    platform::Window* CalculatorWindow() const override { return nullptr; }
+    platform::Window* CalculatorWindow() const override;
     bool GetCalculatorOpen() const override { return calculatorOpen; }
     void SetCalculatorOpen(bool open) override { calculatorOpen = open; }
     bool AskForDisc() override

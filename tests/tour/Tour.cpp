@@ -5,6 +5,7 @@
 #include "app/CFinApp.h"
 #include "app/CMainFrame.h"
 #include "tests/support/Driver.h"
+#include "tests/support/TestProgram.h"
 #include "tests/tour/TourSteps.h"
 
 #include "platform/Dialog.h"
@@ -71,7 +72,9 @@ int main(int argc, char** argv)
     // The splash closes on a click, as a user would close it.
     platform::SetModalHook([](platform::Dialog& dialog) { dialog.EndDialog(platform::IDOK); });
 
-    CFinApp app;
+    // A program folder of the tour's own, so that it never touches saved work.
+    const ProgramFolder folder;
+    TestApp app(folder);
     if (!app.InitInstance()) {
         std::fprintf(stderr, "the program did not start\n");
         return 1;

@@ -1,0 +1,125 @@
+// The main frame and the view: closing, activation, moving and iconifying,
+// and where clicks go.
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ChooserPage.h"
+#include "app/ExitScreen.h"
+#include "app/ModuleIntro.h"
+#include "kit/DetailedWorksheet.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
+#include "tests/support/Driver.h"
+#include "tests/support/TestProgram.h"
+
+#include <QGuiApplication>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class FakeDetail : public DetailedWorksheet {
+public:
+    bool IsShowing() const override { return showing; }
+    void StoreEntries() override
+    {
+        if (showing)
+            ++stored;
+    }
+    void HidePanel() override { showing = false; }
+    bool showing = true;
+    int stored = 0;
+};
+
+class Frame : public ::testing::Test {
+protected:
+    void EnterMoney()
+    {
+        drive.Click(200, 240 + 42 + 15);
+        Driver::Settle(100);
+    }
+    MessageBoxRecorder boxes;
+    RunningProgram program;
+    CMainFrame& frame = *program.app().MainFrame();
+    Driver drive{frame};
+};
+
+} // namespace
+
+TEST_F(Frame, CloseRequestShowsTheExitScreenUntilExiting)
+{
+    EnterMoney();
+    frame.Widget()->close();
+    Driver::Settle();
+    EXPECT_TRUE(frame.IsWindowVisible());
+    ASSERT_NE(program.view().Exit(), nullptr);
+    EXPECT_TRUE(program.view().Exit()->IsWindowVisible());
+    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
+    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMoney);
+    // Asking again while it shows changes nothing.
+    frame.Widget()->close();
+    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMoney);
+
+    program.app().SetExiting(true);
+    frame.Widget()->close();
+    Driver::Settle();
+    EXPECT_FALSE(frame.IsWindowVisible());
+}
+
+TEST_F(Frame, GoingToTheBackgroundKeepsAndHidesAnOpenWorksheetPanel)
+{
+    FakeDetail detail;
+    program.app().SetDetailPage(&detail);
+    EnterMoney();
+    ASSERT_TRUE(program.view().Intro()->IsWindowVisible());
+    detail.showing = true; // the panel opens over a worksheet
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_EQ(detail.stored, 1);
+    EXPECT_FALSE(detail.showing);
+    // The introduction closes too.
+    EXPECT_FALSE(program.view().Intro()->IsWindowVisible());
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
+    program.app().SetDetailPage(nullptr);
+}
+
+TEST_F(Frame, ClicksInThePageAreaNeverReachTheSideButtons)
+{
+    EnterMoney();
+    CFinView& view = program.view();
+    EXPECT_TRUE(CFinView::InPageArea({129, 47}));
+    EXPECT_FALSE(CFinView::InPageArea({128, 300}));
+    EXPECT_FALSE(CFinView::InPageArea({300, 46}));
+    // With no page over it, a click in the page area of the view itself
+    // (where the top-ten button's neighbour stands) activates nothing.
+    view.Intro()->ShowWindow(SW_HIDE);
+    QTest::mouseClick(view.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 120));
+    Driver::Settle();
+    EXPECT_FALSE(view.Chooser()->IsWindowVisible());
+    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+    // The same click in the left column opens the section.
+    QTest::mouseClick(view.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(64, 184));
+    Driver::Settle();
+    EXPECT_TRUE(view.Chooser()->IsWindowVisible());
+}
+
+TEST_F(Frame, MovingAndIconifyingParkThePopUps)
+{
+    EnterMoney();
+    drive.Click(514, 22); // top ten
+    ASSERT_TRUE(program.app().TopTen()->IsWindowVisible());
+    frame.Widget()->move(frame.Widget()->pos() + QPoint(5, 5));
+    Driver::Settle();
+    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+
+    drive.Click(514, 22);
+    ASSERT_TRUE(program.app().TopTen()->IsWindowVisible());
+    frame.Widget()->setWindowState(Qt::WindowMinimized);
+    Driver::Settle();
+    EXPECT_TRUE(program.app().GetIconic());
+    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+    frame.Widget()->setWindowState(Qt::WindowNoState);
+    Driver::Settle();
+    EXPECT_FALSE(program.app().GetIconic());
+}

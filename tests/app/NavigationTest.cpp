@@ -1,0 +1,260 @@
+// Moving through the course from the main menu: modules, side buttons,
+// introductions, the top-ten panel, web pages and the exit screen.
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ChooserPage.h"
+#include "app/ExitScreen.h"
+#include "app/MainMenu.h"
+#include "app/ModuleIntro.h"
+#include "app/TextPage.h"
+#include "kit/Artwork.h"
+#include "kit/TopTenWindow.h"
+#include "platform/Random.h"
+#include "platform/Shell.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Screen.h"
+#include "tests/support/TestProgram.h"
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+constexpr int kSideX = 64;
+constexpr int kSectionY[] = {126, 184, 242, 300};
+constexpr int kMainMenuY = 369;
+constexpr int kExitY = 409;
+constexpr int kWebY = 452;
+constexpr QPoint kTopTen{514, 22};
+
+int MenuItemY(int item)
+{
+    return 240 + 42 * (item - 1) + 15;
+}
+
+class Navigation : public ::testing::Test {
+protected:
+    void EnterModule(int item)
+    {
+        drive.Click(200, MenuItemY(item));
+        Driver::Settle(100);
+    }
+
+    MessageBoxRecorder boxes;
+    RunningProgram program;
+    Driver drive{*program.app().MainFrame()};
+};
+
+} // namespace
+
+TEST_F(Navigation, EachMenuItemEntersItsModule)
+{
+    struct Expected {
+        int item;
+        int module;
+        const char* reference; // palette bitmap
+        bool introduction;
+    };
+    const Expected modules[] = {
+        {1, ModuleAttitudes, "IDB_fin1ovr", true}, {2, ModuleMoney, "IDB_man1ovr", true},
+        {3, ModuleCredit, "IDB_cre1ovr", true},    {4, ModulePlanning, "IDB_pl1ovr", true},
+        {5, ModuleHelp, "IDB_how6ovr", false},
+    };
+    CFinView& view = program.view();
+    for (const Expected& m : modules) {
+        ASSERT_TRUE(view.Menu()->IsWindowVisible());
+        EnterModule(m.item);
+        EXPECT_EQ(program.app().GetCurrentModule(), m.module);
+        EXPECT_FALSE(view.Menu()->IsWindowVisible());
+        EXPECT_EQ(view.Buttons().Module(), m.module);
+        if (m.introduction) {
+            EXPECT_TRUE(view.Intro()->IsWindowVisible()) << m.item;
+        } else {
+            EXPECT_TRUE(view.Text()->IsWindowVisible());
+            EXPECT_EQ(view.Text()->Key(), "howzem1.txt");
+        }
+        // The module's frame artwork is drawn around the page.
+        const QImage screen = drive.Screen();
+        const Bitmap& background = program.app().Art().ModuleBackground();
+        EXPECT_EQ(PixelOf(screen, 100, 470), background.PixelAt(100, 470)) << m.item;
+        EXPECT_EQ(PixelOf(screen, 300, 5), background.PixelAt(300, 5)) << m.item;
+        // The main-menu button leads back.
+        drive.Click(kSideX, kMainMenuY);
+        EXPECT_TRUE(view.Menu()->IsWindowVisible());
+        EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Navigation, EachModuleShowsItsOwnSideButtons)
+{
+    CFinView& view = program.view();
+    EnterModule(1);
+    for (int i : {0, 1, 2, 4, 5, 6, 8, 9})
+        EXPECT_TRUE(view.Buttons().IsDrawn(i)) << i;
+    EXPECT_FALSE(view.Buttons().IsDrawn(3));
+    EXPECT_FALSE(view.Buttons().IsDrawn(7));
+    EXPECT_EQ(view.Buttons()[0].GetState(), ImageButton::Pressed);
+    drive.Click(kSideX, kMainMenuY);
+
+    EnterModule(5);
+    for (int i = 0; i < SideButtons::kCount; ++i)
+        EXPECT_EQ(view.Buttons().IsDrawn(i), i >= 4 && i <= 6) << i;
+    // A click where a missing button would be does nothing.
+    drive.Click(kSideX, kSectionY[1]);
+    EXPECT_TRUE(view.Text()->IsWindowVisible());
+    EXPECT_EQ(view.Text()->Key(), "howzem1.txt");
+}
+
+TEST_F(Navigation, SectionButtonsOpenTheirChoosers)
+{
+    CFinView& view = program.view();
+    EnterModule(3);
+    const char* keys[] = {"CRED2", "CRED3", "CRED4"};
+    for (int s = 1; s <= 3; ++s) {
+        drive.Click(kSideX, kSectionY[s]);
+        EXPECT_TRUE(view.Chooser()->IsWindowVisible());
+        EXPECT_EQ(view.Chooser()->Key(), keys[s - 1]);
+        EXPECT_FALSE(view.Intro()->IsWindowVisible());
+        EXPECT_EQ(view.Buttons()[s].GetState(), ImageButton::Pressed);
+        EXPECT_EQ(view.Buttons()[0].GetState(), ImageButton::Normal);
+    }
+    drive.Click(kSideX, kSectionY[0]);
+    EXPECT_TRUE(view.Intro()->IsWindowVisible());
+    EXPECT_FALSE(view.Chooser()->IsWindowVisible());
+}
+
+TEST_F(Navigation, TopTenButtonOpensAndClosesThePanel)
+{
+    CFinView& view = program.view();
+    TopTenWindow* topTen = program.app().TopTen();
+    EnterModule(2);
+    drive.Click(kTopTen.x(), kTopTen.y());
+    ASSERT_TRUE(topTen->IsWindowVisible());
+    EXPECT_EQ(topTen->List(), "man1");
+    EXPECT_EQ(topTen->Items().size(), 10u);
+    EXPECT_FALSE(view.Intro()->IsWindowVisible()); // the panel closes the introduction
+    drive.Click(kTopTen.x(), kTopTen.y());
+    EXPECT_FALSE(topTen->IsWindowVisible());
+
+    // With the panel open, a click on a section button only closes it.
+    drive.Click(kTopTen.x(), kTopTen.y());
+    ASSERT_TRUE(topTen->IsWindowVisible());
+    drive.Click(kSideX, kSectionY[1]);
+    EXPECT_FALSE(topTen->IsWindowVisible());
+    EXPECT_FALSE(view.Chooser()->IsWindowVisible());
+    EXPECT_EQ(view.Buttons()[SideButtons::kTopTen].GetState(), ImageButton::Normal);
+    // A list seen in this run shows the button normal, a new one as new.
+    EXPECT_TRUE(topTen->WasShown("man1"));
+    drive.Click(kSideX, kSectionY[1]);
+    EXPECT_EQ(topTen->List(), "man2");
+    EXPECT_EQ(view.Buttons()[SideButtons::kTopTen].GetState(), ImageButton::New);
+    topTen->SetList("man1");
+    EXPECT_EQ(view.Buttons()[SideButtons::kTopTen].GetState(), ImageButton::Normal);
+}
+
+TEST_F(Navigation, EveryVisitToAnIntroductionTypesTheNextTip)
+{
+    CFinView& view = program.view();
+    std::vector<int> tips;
+    for (int visit = 0; visit < 8; ++visit) {
+        EnterModule(1);
+        tips.push_back(view.Intro()->TipNumber());
+        ASSERT_FALSE(view.Intro()->Tip().empty());
+        drive.Click(kSideX, kMainMenuY);
+    }
+    // Financial attitudes has six tips; the first shown is number 2.
+    EXPECT_EQ(tips, (std::vector<int>{2, 3, 4, 5, 6, 1, 2, 3}));
+}
+
+TEST_F(Navigation, IntroductionAnimatesThenTypesItsTip)
+{
+    CFinView& view = program.view();
+    SetTimeSeed(7);
+    EnterModule(4);
+    ModuleIntro* intro = view.Intro();
+    ASSERT_TRUE(intro->PresenterRunning());
+    EXPECT_EQ(intro->Frame(), 0);
+    ASSERT_TRUE(Driver::Until([&] { return intro->Typing(); }, 10000));
+    ASSERT_TRUE(Driver::Until([&] { return !intro->HasTimer(ModuleIntro::kFrameTimer); }, 10000));
+    size_t length = 0;
+    for (const std::string& line : intro->Tip())
+        length += line.size();
+    EXPECT_EQ(intro->Typed(), length);
+    EXPECT_TRUE(intro->HasTimer(ModuleIntro::kRotationTimer));
+    // Leaving the introduction stops both timers.
+    drive.Click(kSideX, kSectionY[1]);
+    EXPECT_FALSE(intro->HasTimer(ModuleIntro::kRotationTimer));
+    SetTimeSeed(0);
+}
+
+TEST_F(Navigation, ExitFromTheMenuAndBackShowsTheMenu)
+{
+    CFinView& view = program.view();
+    drive.Click(580, 418);
+    ASSERT_TRUE(view.Exit() && view.Exit()->IsWindowVisible());
+    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
+    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMainMenu);
+    drive.Click(350, 394); // go back
+    EXPECT_FALSE(view.Exit()->IsWindowVisible());
+    EXPECT_TRUE(view.Menu()->IsWindowVisible());
+    EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+    // The menu's palette is the program palette again, and the menu is drawn.
+    program.app().SetCurrentModule(ModuleMainMenu);
+    Bitmap reference;
+    Palette menuPalette;
+    ASSERT_TRUE(program.app().Art().LoadBitmapAndPalette("IDB_menu3ovr", reference, menuPalette));
+    EXPECT_EQ(program.app().Art().ProgramPalette().entries, menuPalette.entries);
+    const QImage screen = drive.Screen();
+    EXPECT_EQ(PixelOf(screen, 600, 200), program.view().Menu()->Background().PixelAt(600, 200));
+}
+
+TEST_F(Navigation, SecondEntryKeepsThePages)
+{
+    CFinView& view = program.view();
+    EnterModule(2);
+    drive.Click(kSideX, kSectionY[2]);
+    const ChooserPage* chooser = view.Chooser();
+    const ModuleIntro* intro = view.Intro();
+    EXPECT_EQ(chooser->Key(), "MAN3");
+    drive.Click(kSideX, kMainMenuY);
+    EnterModule(2);
+    EXPECT_EQ(view.Chooser(), chooser);
+    EXPECT_EQ(view.Intro(), intro);
+    EXPECT_EQ(chooser->Key(), "MAN3");
+}
+
+TEST_F(Navigation, WebButtonOpensThePageOrSaysTheBrowserIsMissing)
+{
+    std::vector<std::string> opened;
+    bool accept = true;
+    SetShellHandler([&](const std::string& path) {
+        opened.push_back(path);
+        return accept;
+    });
+    EnterModule(3);
+    drive.Click(40, kWebY);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], program.folder().Path() + "launchzem.htm");
+    EXPECT_TRUE(boxes.boxes.empty());
+    accept = false;
+    drive.Click(40, kWebY);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unable to find your default Web Browser!");
+    EXPECT_EQ(boxes.boxes[0].type, MB_OK | MB_ICONINFORMATION);
+    SetShellHandler(nullptr);
+}
+
+TEST(NavigationWithoutFiles, MissingTipIsReported)
+{
+    MessageBoxRecorder boxes;
+    RunningProgram program(true, {"facts/finsign2.txt"});
+    Driver drive(*program.app().MainFrame());
+    drive.Click(200, MenuItemY(1));
+    Driver::Settle(100);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Unable to open file " + program.folder().Path() + "facts/finsign2.txt");
+    EXPECT_TRUE(program.view().Intro()->IsWindowVisible());
+    EXPECT_TRUE(program.view().Intro()->Tip().empty());
+}

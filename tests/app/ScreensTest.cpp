@@ -1,0 +1,182 @@
+// The splash, no-disc and exit screens.
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ExitScreen.h"
+#include "app/MainMenu.h"
+#include "app/ModuleIntro.h"
+#include "app/NoDiscScreen.h"
+#include "app/SplashScreen.h"
+#include "data/CFinData.h"
+#include "kit/Artwork.h"
+#include "platform/Sound.h"
+#include "tests/support/Driver.h"
+#include "tests/support/FakeApp.h"
+#include "tests/support/Screen.h"
+#include "tests/support/TestProgram.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+// Runs a dialog with `during` acting on it once it shows; returns its result.
+int RunModal(Dialog& dialog, std::function<void(Dialog&)> during)
+{
+    SetModalHook([&](Dialog& d) { during(d); });
+    const int result = dialog.DoModal();
+    SetModalHook([](Dialog& d) { d.EndDialog(IDCANCEL); });
+    return result;
+}
+
+} // namespace
+
+TEST(Splash, ClosesOnAClickOrAKeyOrAfterFiveSeconds)
+{
+    FakeApp app(FISCOVA_PROGRAM_DIR "/");
+    MessageBoxRecorder boxes;
+    {
+        SplashScreen splash({0, 0, 640, 480});
+        EXPECT_EQ(app.module, ModuleMainMenu);
+        EXPECT_EQ(RunModal(splash, [](Dialog& d) { QTest::mouseClick(d.Widget(), Qt::LeftButton); }), IDOK);
+        EXPECT_EQ(splash.GetClientRect(), (Rect{0, 0, 640, 480}));
+    }
+    {
+        SplashScreen splash({0, 0, 640, 480});
+        EXPECT_EQ(RunModal(splash, [](Dialog& d) { QTest::keyClick(d.Widget(), Qt::Key_Space); }), IDOK);
+    }
+    {
+        SplashScreen splash({0, 0, 640, 480});
+        QElapsedTimer timer;
+        timer.start();
+        EXPECT_EQ(RunModal(splash, [](Dialog&) {}), IDOK);
+        EXPECT_GE(timer.elapsed(), 4900);
+        EXPECT_LT(timer.elapsed(), 8000);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(NoDisc, InsertingTheDiscClosesItAndOkWithoutItDoesNothing)
+{
+    QTemporaryDir disc;
+    FakeApp app(FISCOVA_PROGRAM_DIR "/");
+    app.contentLocation = disc.path().toStdString();
+    MessageBoxRecorder boxes;
+    {
+        NoDiscScreen screen({0, 0, 640, 480});
+        bool stillOpenAfterOk = false;
+        const int result = RunModal(screen, [&](Dialog& d) {
+            const ImageButton& ok = static_cast<NoDiscScreen&>(d).Button(NoDiscScreen::kOk);
+            const QPoint okCentre(ok.X() + ok.Width() / 2, ok.Y() + ok.Height() / 2);
+            QTest::mouseClick(d.Widget(), Qt::LeftButton, Qt::NoModifier, okCentre);
+            stillOpenAfterOk = static_cast<NoDiscScreen&>(d).IsModalRunning();
+            const ImageButton& cancel = static_cast<NoDiscScreen&>(d).Button(NoDiscScreen::kCancel);
+            QTest::mouseClick(d.Widget(), Qt::LeftButton, Qt::NoModifier,
+                              QPoint(cancel.X() + cancel.Width() / 2, cancel.Y() + cancel.Height() / 2));
+        });
+        EXPECT_TRUE(stillOpenAfterOk);
+        EXPECT_EQ(result, IDCANCEL);
+    }
+    {
+        // The disc arrives while the screen is up: it closes with OK within a second.
+        app.discPresent = false;
+        NoDiscScreen screen({0, 0, 640, 480});
+        QElapsedTimer timer;
+        timer.start();
+        const int result = RunModal(screen, [&](Dialog&) { app.discPresent = true; });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_LT(timer.elapsed(), 2500);
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(ExitScreen, GoingBackRestoresTheModuleItsPaletteAndArtwork)
+{
+    MessageBoxRecorder boxes;
+    RunningProgram program;
+    Driver drive(*program.app().MainFrame());
+    drive.Click(200, 240 + 42 * 2 + 15); // credit
+    Driver::Settle(100);
+    const QImage before = drive.Screen();
+    drive.Click(64, 409); // exit button
+    Driver::Settle(100);
+    ASSERT_TRUE(program.view().Exit()->IsWindowVisible());
+    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
+    drive.Click(350, 394); // go back
+    EXPECT_EQ(program.app().GetCurrentModule(), ModuleCredit);
+    EXPECT_FALSE(program.view().Exit()->IsWindowVisible());
+    Bitmap reference;
+    Palette credit;
+    ASSERT_TRUE(program.app().Art().LoadBitmapAndPalette("IDB_cre1ovr", reference, credit));
+    EXPECT_EQ(program.app().Art().ProgramPalette().entries, credit.entries);
+    const QImage after = drive.Screen();
+    EXPECT_EQ(PixelOf(after, 60, 470), PixelOf(before, 60, 470));
+    EXPECT_EQ(PixelOf(after, 300, 10), PixelOf(before, 300, 10));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(ExitScreen, EraseSavesDefaultsAndKeepLeavesTheFile)
+{
+    MessageBoxRecorder boxes;
+    std::string savedWork;
+    {
+        RunningProgram program;
+        savedWork = program.folder().SavedWorkFile();
+        CFinData work;
+        work.Reset();
+        work.SetCreditMonths("48");
+        work.SetCreditPrincipal("2500");
+        work.SetGoalName(0, "Buying a house");
+        ASSERT_TRUE(work.Save());
+
+        Driver drive(*program.app().MainFrame());
+        drive.Click(580, 418);      // exit item of the main menu
+        drive.Click(350, 290 + 19); // keep and quit
+        EXPECT_TRUE(program.app().GetExiting());
+        EXPECT_FALSE(program.app().MainFrame()->IsWindowVisible());
+        CFinData kept;
+        ASSERT_TRUE(kept.Load());
+        EXPECT_EQ(kept.GetCreditMonths(), 48);
+    }
+    {
+        RunningProgram program;
+        Driver drive(*program.app().MainFrame());
+        drive.Click(580, 418);
+        drive.Click(350, 331 + 19); // erase and quit
+        EXPECT_TRUE(program.app().GetExiting());
+        CFinData erased;
+        ASSERT_TRUE(erased.Load());
+        EXPECT_EQ(erased.GetCreditMonths(), 36);
+        EXPECT_EQ(erased.GetCreditRate(), 500);
+        EXPECT_EQ(erased.GetCreditPrincipal(), 1000);
+        EXPECT_EQ(erased.GetMonthlyNetIncome(), 1000);
+        EXPECT_EQ(erased.GetGoalName(0), "");
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(ExitScreen, ThanksAndAsksInItsPlaces)
+{
+    MessageBoxRecorder boxes;
+    RunningProgram program;
+    Driver drive(*program.app().MainFrame());
+    drive.Click(580, 418);
+    ExitScreen* exit = program.view().Exit();
+    ASSERT_TRUE(exit->IsWindowVisible());
+    const int rows[] = {290, 331, 375};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(exit->Button(i).X(), 200);
+        EXPECT_EQ(exit->Button(i).Y(), rows[i]);
+    }
+    const QImage screen = drive.Screen();
+    EXPECT_TRUE(ContainsColour(screen, QRect(160, 255, 200, 22), RGB(252, 4, 4), 20));
+    EXPECT_TRUE(ContainsColour(screen, QRect(135, 120, 300, 14), RGB(0, 0, 0), 40));
+    EXPECT_TRUE(ContainsColour(screen, QRect(135, 188, 300, 14), RGB(0, 0, 0), 40));
+    // The thanks are spoken a moment after the screen shows.
+    EXPECT_TRUE(Driver::Until([] { return CurrentSound().find("exit.wav") != std::string::npos; }, 2000));
+}

@@ -1,0 +1,46 @@
+#include "tests/support/TestProgram.h"
+
+#include "app/CFinView.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+ProgramFolder::ProgramFolder(const std::set<std::string>& omit)
+{
+    const QDir built(FISCOVA_PROGRAM_DIR);
+    const QDir here(dir_.path());
+    for (const QString& entry : built.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry == "findata.zem" || omit.count(entry.toStdString()))
+            continue;
+        const QFileInfo info(built.filePath(entry));
+        if (!info.isDir()) {
+            QFile::link(info.absoluteFilePath(), here.filePath(entry));
+            continue;
+        }
+        // Folders are made anew so that single files can be left out.
+        here.mkdir(entry);
+        const QDir sub(info.absoluteFilePath());
+        for (const QString& file : sub.entryList(QDir::Files)) {
+            if (!omit.count((entry + "/" + file).toStdString()))
+                QFile::link(sub.filePath(file), here.filePath(entry + "/" + file));
+        }
+    }
+}
+
+RunningProgram::RunningProgram(bool disc, const std::set<std::string>& omit) : folder_(omit), app_(folder_)
+{
+    if (disc)
+        env_.WriteRegistry(FISCOVA_DISC_DIR);
+    EXPECT_TRUE(app_.InitInstance());
+}
+
+RunningProgram::~RunningProgram()
+{
+    app_.ExitInstance();
+}
+
+CFinView& RunningProgram::view()
+{
+    return *app_.FinView();
+}
