@@ -5,6 +5,7 @@
 #   ./setup.sh test              install what is missing, build, run every test
 #   ./setup.sh test --sanitize   the same in a separate build with AddressSanitizer
 #                                and UndefinedBehaviorSanitizer
+#   ./setup.sh bench             install what is missing, build optimised, run the benchmarks
 #
 # Each step is skipped when it is already done, so running it again is quick.
 set -euo pipefail
@@ -19,7 +20,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
     fonts-liberation2 fonts-dejavu-core fonts-urw-base35
     espeak-ng sox ffmpeg
-    libgtest-dev xvfb xauth
+    libgtest-dev libbenchmark-dev xvfb xauth
 )
 
 install_missing() {
@@ -84,8 +85,13 @@ test)
     cd "$dir"
     xvfb-run -a -s "-screen 0 1024x768x24" ctest --output-on-failure -j2
     ;;
+bench)
+    build "$here/build-bench" -DCMAKE_BUILD_TYPE=Release -DFISCOVA_BENCH=ON -DFISCOVA_TESTS=OFF
+    "$here/build-bench/bench/fiscova_microbench"
+    "$here/build-bench/bench/fiscova_programbench"
+    ;;
 *)
-    echo "usage: $0 run | test [--sanitize]" >&2
+    echo "usage: $0 run | test [--sanitize] | bench" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,244 @@
+// Whole-program figures beside their floor on the same machine in the same
+// run: start-up to the painted main menu against an empty 640x480 window,
+// page switches against one 640x480 blit, a full repaint of the view, and
+// peak memory against the empty window's.
+//   fiscova_programbench            runs everything and prints the table
+#include "app/CFinApp.h"
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/MainMenu.h"
+#include "kit/ViewMessages.h"
+#include "platform/Dialog.h"
+#include "platform/MessageBox.h"
+#include "platform/Sound.h"
+#include "tests/support/Driver.h"
+#include "tests/support/TestProgram.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QTest>
+#include <QWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+class SilentSound : public platform::SoundBackend {
+public:
+    bool Start(const std::string&) override { return true; }
+    void Stop() override {}
+};
+
+class QuietBoxes : public platform::MessageBoxHandler {
+public:
+    int Show(const std::string& text, const std::string&, platform::UINT) override
+    {
+        std::fprintf(stderr, "message box: %s\n", text.c_str());
+        return platform::IDOK;
+    }
+};
+
+// --- Child processes: start, paint, say so, end. -------------------------------
+
+int EmptyWindowChild(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.resize(640, 480);
+    window.show();
+    window.repaint();
+    QCoreApplication::processEvents();
+    std::printf("ready\n");
+    return 0;
+}
+
+int ProgramChild(int argc, char** argv)
+{
+    platform::GuiSession session(argc, argv);
+    SilentSound sound;
+    platform::SetSoundBackend(&sound);
+    QuietBoxes boxes;
+    platform::SetMessageBoxHandler(&boxes);
+    // The splash is skipped by a click, as a user would.
+    platform::SetModalHook([](platform::Dialog& dialog) {
+        QTimer::singleShot(0, [&dialog] { QTest::mouseClick(dialog.Widget(), Qt::LeftButton); });
+    });
+    IsolatedEnvironment env;
+    env.WriteRegistry(FISCOVA_DISC_DIR);
+    const ProgramFolder folder;
+    TestApp app(folder);
+    if (!app.InitInstance())
+        return 1;
+    app.FinView()->Menu()->Widget()->repaint();
+    QCoreApplication::processEvents();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    app.ExitInstance();
+    std::_Exit(0);
+}
+
+struct ChildRun {
+    double ms = 0;
+    long peakKb = 0;
+};
+
+ChildRun RunChild(const char* self, const char* mode)
+{
+    char* args[] = {const_cast<char*>(self), const_cast<char*>("--child"), const_cast<char*>(mode), nullptr};
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn(&pid, self, &actions, nullptr, args, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    return {timer.nsecsElapsed() / 1e6, usage.ru_maxrss};
+}
+
+// --- In-process figures ------------------------------------------------------
+
+double BlitMs()
+{
+    QImage source(640, 480, QImage::Format_RGB32);
+    source.fill(Qt::darkBlue);
+    QImage target(640, 480, QImage::Format_RGB32);
+    std::vector<double> times;
+    for (int i = 0; i < 200; ++i) {
+        QElapsedTimer t;
+        t.start();
+        QPainter p(&target);
+        p.drawImage(0, 0, source);
+        p.end();
+        times.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return Median(times);
+}
+
+struct PageStep {
+    const char* name;
+    int menuItem; // the module it lives in
+    platform::UINT message;
+};
+
+constexpr PageStep kPages[] = {
+    {"introduction", 2, VM_INTRO},          {"chooser MAN2", 2, VM_SECTION_MAN2},
+    {"chooser MAN3", 2, VM_SECTION_MAN3},   {"chooser MAN4", 2, VM_SECTION_MAN4},
+    {"lesson emer", 2, VM_LESSON_EMER},     {"chooser FIN2", 1, VM_CHOOSER_FIN2},
+    {"chooser FIN3", 1, VM_CHOOSER_FIN3},   {"chooser CRED2", 3, VM_CHOOSER_CRED2},
+    {"lesson pcons", 3, VM_LESSON_PCONS},   {"chooser CRED4", 3, VM_CHOOSER_CRED4},
+    {"text ratings", 3, VM_TEXT_RATINGS},   {"lesson avoid", 3, VM_LESSON_AVOID},
+    {"text obtain", 3, VM_TEXT_OBTAIN},     {"lesson agency", 3, VM_LESSON_AGENCY},
+    {"chooser PLAN3", 4, VM_CHOOSER_PLAN3}, {"lesson goal", 4, VM_LESSON_GOAL},
+    {"lesson invest", 4, VM_LESSON_INVEST}, {"text credits", 5, VM_TEXT_HOWZEM1},
+    {"text contact", 5, VM_TEXT_HOWZEM2},
+};
+
+int Measure(int argc, char** argv)
+{
+    std::vector<double> emptyMs, programMs;
+    long emptyKb = 0, programKb = 0;
+    for (int i = 0; i < 5; ++i) {
+        const ChildRun e = RunChild(argv[0], "empty");
+        const ChildRun p = RunChild(argv[0], "program");
+        emptyMs.push_back(e.ms);
+        programMs.push_back(p.ms);
+        emptyKb = std::max(emptyKb, e.peakKb);
+        programKb = std::max(programKb, p.peakKb);
+    }
+
+    platform::GuiSession session(argc, argv);
+    SilentSound sound;
+    platform::SetSoundBackend(&sound);
+    QuietBoxes boxes;
+    platform::SetMessageBoxHandler(&boxes);
+    platform::SetModalHook([](platform::Dialog& d) { d.EndDialog(platform::IDOK); });
+    IsolatedEnvironment env;
+    env.WriteRegistry(FISCOVA_DISC_DIR);
+    const ProgramFolder folder;
+    TestApp app(folder);
+    app.InitInstance();
+    CFinView& view = *app.FinView();
+    Driver drive(*app.MainFrame());
+
+    const double blit = BlitMs();
+    std::vector<double> switches;
+    std::printf("%-20s %10s %10s\n", "page switch", "median ms", "x blit");
+    int module = 0;
+    for (const PageStep& step : kPages) {
+        if (step.menuItem != module) {
+            drive.Click(64, 369); // main menu
+            drive.Click(200, 240 + 42 * (step.menuItem - 1) + 15);
+            Driver::Settle(100);
+            module = step.menuItem;
+        }
+        std::vector<double> times;
+        for (int i = 0; i < 15; ++i) {
+            view.SendMessage(VM_HIDE_PAGES);
+            QCoreApplication::processEvents();
+            QElapsedTimer t;
+            t.start();
+            view.SendMessage(VM_HIDE_PAGES);
+            view.SendMessage(step.message);
+            QCoreApplication::sendPostedEvents();
+            app.MainFrame()->Widget()->repaint();
+            times.push_back(t.nsecsElapsed() / 1e6);
+        }
+        const double median = Median(times);
+        switches.push_back(median);
+        std::printf("%-20s %10.2f %10.1f\n", step.name, median, median / blit);
+    }
+
+    std::vector<double> repaints;
+    for (int i = 0; i < 30; ++i) {
+        QElapsedTimer t;
+        t.start();
+        view.Invalidate();
+        view.UpdateWindow();
+        repaints.push_back(t.nsecsElapsed() / 1e6);
+    }
+    app.ExitInstance();
+
+    const double startEmpty = Median(emptyMs);
+    const double startProgram = Median(programMs);
+    const double medianSwitch = Median(switches);
+    std::printf("\n%-38s %10s %10s %8s\n", "figure", "program", "floor", "ratio");
+    std::printf("%-38s %8.1f ms %8.1f ms %8.2f  (target < 3)\n", "start-up to the painted main menu",
+                startProgram, startEmpty, startProgram / startEmpty);
+    std::printf("%-38s %8.2f ms %8.3f ms %8.1f  (target < 4 ms)\n", "median page switch (blit = floor)",
+                medianSwitch, blit, medianSwitch / blit);
+    std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "full repaint of the view (blit = floor)",
+                Median(repaints), blit, Median(repaints) / blit);
+    std::printf("%-38s %8ld MB %8ld MB %8.2f  (target < 2)\n", "peak resident memory", programKb / 1024,
+                emptyKb / 1024, static_cast<double>(programKb) / emptyKb);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0)
+        return std::strcmp(argv[2], "empty") == 0 ? EmptyWindowChild(argc, argv) : ProgramChild(argc, argv);
+    return Measure(argc, argv);
+}
