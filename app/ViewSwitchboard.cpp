@@ -21,7 +21,7 @@ using namespace platform;
 
 namespace {
 
-constexpr char kPublisherPage[] = "launchqor.htm";
+constexpr char kPublisherPage[] = "\\launchqor.htm";
 
 } // namespace
 
@@ -188,7 +188,7 @@ void CFinView::PostAppExit(UINT)
 
 void CFinView::OpenPublisherPage(UINT)
 {
-    OpenWebPage(App().DataPath("\\" + std::string(kPublisherPage)));
+    OpenWebPage(App().DataPath(kPublisherPage));
 }
 
 void CFinView::HidePagesOnce(UINT)

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -54,6 +55,12 @@ public:
     }
 };
 
+// The program as started from its folder (only reads its files there).
+class ProgramInFolder : public CFinApp {
+protected:
+    std::string ProgramFile() const override { return FISCOVA_PROGRAM_DIR "/fiscova"; }
+};
+
 // --- Child processes: start, paint, say so, end. -------------------------------
 
 int EmptyWindowChild(int argc, char** argv)
@@ -76,13 +83,11 @@ int ProgramChild(int argc, char** argv)
     QuietBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
     // The splash is skipped by a click, as a user would.
-    platform::SetModalHook([](platform::Dialog& dialog) {
-        QTimer::singleShot(0, [&dialog] { QTest::mouseClick(dialog.Widget(), Qt::LeftButton); });
-    });
+    platform::SetModalHook(
+        [](platform::Dialog& dialog) { QTest::mouseClick(dialog.Widget(), Qt::LeftButton); });
     IsolatedEnvironment env;
     env.WriteRegistry(FISCOVA_DISC_DIR);
-    const ProgramFolder folder;
-    TestApp app(folder);
+    ProgramInFolder app;
     if (!app.InitInstance())
         return 1;
     app.FinView()->Menu()->Widget()->repaint();
@@ -106,6 +111,7 @@ ChildRun RunChild(const char* self, const char* mode)
     pid_t pid = 0;
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     posix_spawn(&pid, self, &actions, nullptr, args, environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -186,7 +192,8 @@ int Measure(int argc, char** argv)
     int module = 0;
     for (const PageStep& step : kPages) {
         if (step.menuItem != module) {
-            drive.Click(64, 369); // main menu
+            if (module != 0)
+                drive.Click(64, 369); // the side button back to the main menu
             drive.Click(200, 240 + 42 * (step.menuItem - 1) + 15);
             Driver::Settle(100);
             module = step.menuItem;

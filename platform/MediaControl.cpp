@@ -11,17 +11,19 @@
 
 namespace platform {
 
+// The player and its picture area, made when the first clip is opened:
+// the media framework takes a while to start, and many runs never play a
+// video.
 struct MediaControl::Impl {
-    explicit Impl(QWidget* parent) : video(new QVideoWidget(parent))
+    Impl(QWidget* parent, MediaControl& owner) : owner(owner), video(new QVideoWidget(parent))
     {
-        video->hide();
         video->setAspectRatioMode(Qt::IgnoreAspectRatio);
         player.setVideoOutput(video);
         QObject::connect(&player, &QMediaPlayer::mediaStatusChanged, video,
                          [this](QMediaPlayer::MediaStatus s) { OnStatus(s); });
         QObject::connect(&player, &QMediaPlayer::errorOccurred, video, [this](QMediaPlayer::Error error) {
             if (error != QMediaPlayer::NoError)
-                Fire(MEDIA_EVENT_OPEN_STATE, 0, 0);
+                this->owner.Fire(MEDIA_EVENT_OPEN_STATE, 0, 0);
         });
     }
 
@@ -29,90 +31,104 @@ struct MediaControl::Impl {
     {
         switch (status) {
         case QMediaPlayer::LoadedMedia:
-            Fire(MEDIA_EVENT_OPEN_STATE, 0, MEDIA_OPEN_READY);
+            owner.Fire(MEDIA_EVENT_OPEN_STATE, 0, MEDIA_OPEN_READY);
             player.play();
             break;
         case QMediaPlayer::InvalidMedia:
-            Fire(MEDIA_EVENT_OPEN_STATE, 0, 0);
+            owner.Fire(MEDIA_EVENT_OPEN_STATE, 0, 0);
             break;
         case QMediaPlayer::EndOfMedia:
-            Fire(MEDIA_EVENT_PLAY_STATE, 0, MEDIA_PLAY_ENDED);
+            owner.Fire(MEDIA_EVENT_PLAY_STATE, 0, MEDIA_PLAY_ENDED);
             break;
         default:
             break;
         }
     }
 
-    void Fire(int event, int arg1, int arg2)
-    {
-        if (handler)
-            handler(event, arg1, arg2);
-    }
-
+    MediaControl& owner;
     QVideoWidget* video; // owned by the parent widget
     QMediaPlayer player;
     std::unique_ptr<QAudioOutput> audio;
-    std::function<void(int, int, int)> handler;
 };
 
-MediaControl::MediaControl(Window* parent) : impl_(std::make_unique<Impl>(parent->Widget())) {}
+MediaControl::MediaControl(Window* parent) : parent_(parent) {}
 
 MediaControl::~MediaControl()
 {
-    impl_->handler = nullptr;
-    impl_->player.stop();
+    handler_ = nullptr;
+    if (impl_)
+        impl_->player.stop();
+}
+
+MediaControl::Impl& MediaControl::Player()
+{
+    if (!impl_) {
+        impl_ = std::make_unique<Impl>(parent_->Widget(), *this);
+        impl_->video->setGeometry(ToQRect(place_));
+        impl_->video->setVisible(shown_);
+        if (audible_) {
+            impl_->audio = std::make_unique<QAudioOutput>();
+            impl_->player.setAudioOutput(impl_->audio.get());
+        }
+    }
+    return *impl_;
+}
+
+void MediaControl::Fire(int event, int arg1, int arg2)
+{
+    if (handler_)
+        handler_(event, arg1, arg2);
 }
 
 void MediaControl::Open(const std::string& path)
 {
     fileName_ = path;
-    impl_->player.setSource(QUrl::fromLocalFile(QString::fromStdString(ResolvePath(path))));
+    Player().player.setSource(QUrl::fromLocalFile(QString::fromStdString(ResolvePath(path))));
 }
 
 void MediaControl::Stop()
 {
-    impl_->player.stop();
+    if (impl_)
+        impl_->player.stop();
 }
 
 bool MediaControl::IsPlaying() const
 {
-    return impl_->player.playbackState() == QMediaPlayer::PlayingState;
+    return impl_ && impl_->player.playbackState() == QMediaPlayer::PlayingState;
 }
 
 void MediaControl::SetAudible(bool audible)
 {
-    if (audible && !impl_->audio) {
-        impl_->audio = std::make_unique<QAudioOutput>();
-        impl_->player.setAudioOutput(impl_->audio.get());
-    } else if (!audible && impl_->audio) {
-        impl_->player.setAudioOutput(nullptr);
-        impl_->audio.reset();
-    }
+    audible_ = audible;
 }
 
 void MediaControl::Show(bool show)
 {
-    impl_->video->setVisible(show);
+    shown_ = show;
+    if (impl_)
+        impl_->video->setVisible(show);
 }
 
 bool MediaControl::IsShown() const
 {
-    return !impl_->video->isHidden();
+    return shown_;
 }
 
 void MediaControl::MoveWindow(int x, int y, int width, int height)
 {
-    impl_->video->setGeometry(x, y, width, height);
+    place_ = {x, y, x + width, y + height};
+    if (impl_)
+        impl_->video->setGeometry(ToQRect(place_));
 }
 
 Rect MediaControl::GetWindowRect() const
 {
-    return FromQRect(impl_->video->geometry());
+    return place_;
 }
 
 void MediaControl::SetEventHandler(std::function<void(int, int, int)> handler)
 {
-    impl_->handler = std::move(handler);
+    handler_ = std::move(handler);
 }
 
 } // namespace platform

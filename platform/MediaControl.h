@@ -34,7 +34,8 @@ public:
     // The clip given last ("" when none).
     const std::string& FileName() const { return fileName_; }
     bool IsPlaying() const;
-    // Plays the sound track too (the program); tests leave it silent.
+    // Plays the sound track too (the program); tests leave it silent. Set it
+    // before the first clip is opened.
     void SetAudible(bool audible);
 
     void Show(bool show);
@@ -47,8 +48,16 @@ public:
 
 private:
     struct Impl;
+    Impl& Player();
+    void Fire(int event, int arg1, int arg2);
+
+    Window* parent_;
     std::unique_ptr<Impl> impl_;
     std::string fileName_;
+    std::function<void(int, int, int)> handler_;
+    Rect place_;
+    bool shown_ = false;
+    bool audible_ = false;
 };
 
 } // namespace platform
