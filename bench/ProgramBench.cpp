@@ -12,6 +12,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TestProgram.h"
 
 #include <QApplication>
@@ -40,21 +41,6 @@ double Median(std::vector<double> v)
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-class SilentSound : public platform::SoundBackend {
-public:
-    bool Start(const std::string&) override { return true; }
-    void Stop() override {}
-};
-
-class QuietBoxes : public platform::MessageBoxHandler {
-public:
-    int Show(const std::string& text, const std::string&, platform::UINT) override
-    {
-        std::fprintf(stderr, "message box: %s\n", text.c_str());
-        return platform::IDOK;
-    }
-};
-
 // The program as started from its folder (only reads its files there).
 class ProgramInFolder : public CFinApp {
 protected:
@@ -80,7 +66,7 @@ int ProgramChild(int argc, char** argv)
     platform::GuiSession session(argc, argv);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
-    QuietBoxes boxes;
+    ReportingBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
     // The splash is skipped by a click, as a user would.
     platform::SetModalHook(
@@ -175,7 +161,7 @@ int Measure(int argc, char** argv)
     platform::GuiSession session(argc, argv);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
-    QuietBoxes boxes;
+    ReportingBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
     platform::SetModalHook([](platform::Dialog& d) { d.EndDialog(platform::IDOK); });
     IsolatedEnvironment env;

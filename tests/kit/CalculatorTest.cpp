@@ -23,17 +23,6 @@ namespace {
 
 constexpr unsigned kClickMs = 40;
 
-// A WAV file of 8 kHz, 8-bit mono silence (header words little-endian).
-void WriteWav(const std::string& path, std::uint32_t ms)
-{
-    const std::uint32_t bytes = 8 * ms;
-    const std::uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,   0x00010001,
-                                    8000,       8000,       0x00080001, 0x61746164, bytes};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(header), sizeof header);
-    out << std::string(bytes, '\x80');
-}
-
 // A clock that takes no time and tells the test about every wait.
 class WatchingClock : public FakeClock {
 public:

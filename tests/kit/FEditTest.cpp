@@ -25,37 +25,6 @@ namespace {
 
 constexpr unsigned kBuzzMs = 300;
 
-// A WAV file of 8 kHz, 8-bit mono silence (header words little-endian).
-void WriteWav(const std::string& path, std::uint32_t ms)
-{
-    const std::uint32_t bytes = 8 * ms;
-    const std::uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,   0x00010001,
-                                    8000,       8000,       0x00080001, 0x61746164, bytes};
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(header), sizeof header);
-    out << std::string(bytes, '\x80');
-}
-
-// A page that records the messages of its fields.
-class RecordingPage : public Window {
-public:
-    using Window::Window;
-    std::vector<std::pair<UINT, LPARAM>> messages;
-    int Count(UINT message) const
-    {
-        return static_cast<int>(std::count_if(messages.begin(), messages.end(),
-                                              [&](const auto& m) { return m.first == message; }));
-    }
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if (message == WM_FIELD_CHANGED || message == WM_FIELD_LEFT)
-            messages.emplace_back(message, lParam);
-        return Window::WindowProc(message, wParam, lParam);
-    }
-};
-
 // A field whose hint timer the test fires instead of waiting for it.
 class TestField : public FEdit {
 public:
@@ -99,7 +68,7 @@ protected:
     FakeApp app{dir.path().toStdString() + "/"};
     FakeClock clock;
     std::uint64_t start = 0;
-    RecordingPage page{app.view.get()};
+    MessageLog page{app.view.get()};
     TestField field{&page};
     TestField other{&page};
 };

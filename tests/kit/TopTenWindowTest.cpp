@@ -15,25 +15,13 @@ using namespace platform;
 namespace {
 
 // A view that keeps the messages it receives.
-class RecordingView : public Window {
-public:
-    std::vector<UINT> messages;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
-    {
-        messages.push_back(message);
-        return Window::WindowProc(message, w, l);
-    }
-};
-
 class TopTen : public ::testing::Test {
 protected:
     void SetUp() override
     {
         QDir(dir.path()).mkpath("top10");
         app.dataDirectory = dir.path().toStdString() + "/";
-        app.view = std::make_unique<RecordingView>();
+        app.view = std::make_unique<MessageLog>();
         app.view->MoveWindow(0, 0, 640, 480);
         app.module = ModuleHelp; // no background picture to load
         window = std::make_unique<TopTenWindow>(app.view.get());
@@ -43,7 +31,7 @@ protected:
     {
         WriteFileBytes(dir.path().toStdString() + "/top10/" + name, text);
     }
-    RecordingView& View() { return static_cast<RecordingView&>(*app.view); }
+    MessageLog& View() { return static_cast<MessageLog&>(*app.view); }
 
     QTemporaryDir dir;
     FakeApp app;
@@ -122,14 +110,14 @@ TEST_F(TopTen, ViewLearnsWhetherAListIsNew)
     Write("seen.txt", "1. Tip\r\n\r\n");
     Write("seen1.txt", "x\r\n");
     window->SetList("seen");
-    EXPECT_EQ(View().messages.back(), VM_TOPTEN_NEW);
+    EXPECT_EQ(View().Last(), VM_TOPTEN_NEW);
     window->OpenList();
     window->ShowWindow(SW_SHOW);
     window->ShowWindow(SW_HIDE);
     window->SetList("seen");
-    EXPECT_EQ(View().messages.back(), VM_TOPTEN_SEEN);
+    EXPECT_EQ(View().Last(), VM_TOPTEN_SEEN);
     window->SetList("other");
-    EXPECT_EQ(View().messages.back(), VM_TOPTEN_NEW);
+    EXPECT_EQ(View().Last(), VM_TOPTEN_NEW);
     // The window stands over the page area.
     EXPECT_EQ(window->GetWindowRect(), (Rect{128, 51, 128 + 509, 51 + 429}));
 }
@@ -156,5 +144,5 @@ TEST_F(TopTen, CloseButtonHidesTheWindowAndTellsTheView)
     window->ShowWindow(SW_SHOW);
     QTest::mouseClick(window->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(450, 410));
     EXPECT_FALSE(window->IsWindowVisible());
-    EXPECT_EQ(View().messages.back(), VM_TOPTEN_CLOSED);
+    EXPECT_EQ(View().Last(), VM_TOPTEN_CLOSED);
 }

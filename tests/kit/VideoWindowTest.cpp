@@ -16,24 +16,12 @@ using namespace platform;
 
 namespace {
 
-class RecordingView : public Window {
-public:
-    std::vector<UINT> messages;
-
-protected:
-    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
-    {
-        messages.push_back(message);
-        return Window::WindowProc(message, w, l);
-    }
-};
-
 class Video : public ::testing::Test {
 protected:
     void SetUp() override
     {
         app.contentLocation = FISCOVA_DISC_DIR;
-        app.view = std::make_unique<RecordingView>();
+        app.view = std::make_unique<MessageLog>();
         app.view->MoveWindow(0, 0, 640, 480);
         app.view->ShowWindow(SW_SHOW);
         video = std::make_unique<VideoWindow>(app.view.get());
@@ -45,7 +33,7 @@ protected:
         app.video = nullptr;
         video.reset();
     }
-    std::vector<UINT>& Messages() { return static_cast<RecordingView&>(*app.view).messages; }
+    MessageLog& Log() { return static_cast<MessageLog&>(*app.view); }
 
     FakeApp app{FISCOVA_PROGRAM_DIR "/"};
     MessageBoxRecorder boxes;
@@ -65,15 +53,15 @@ TEST_F(Video, ItemsWithWavInTheirNameAreNarrations)
 TEST_F(Video, SetMediaTellsTheViewWhetherTheItemIsNew)
 {
     video->SetMedia("");
-    EXPECT_EQ(Messages().back(), VM_VIDEO_SEEN);
+    EXPECT_EQ(Log().Last(), VM_VIDEO_SEEN);
     video->SetMedia("3_1_2.avi");
-    EXPECT_EQ(Messages().back(), VM_VIDEO_NEW);
+    EXPECT_EQ(Log().Last(), VM_VIDEO_NEW);
     video->ShowWindow(SW_SHOW);
     video->ShowWindow(SW_HIDE);
     video->SetMedia("2_1_1.wav");
-    EXPECT_EQ(Messages().back(), VM_VIDEO_NEW);
+    EXPECT_EQ(Log().Last(), VM_VIDEO_NEW);
     video->SetMedia("3_1_2.avi");
-    EXPECT_EQ(Messages().back(), VM_VIDEO_SEEN);
+    EXPECT_EQ(Log().Last(), VM_VIDEO_SEEN);
 }
 
 TEST_F(Video, NarrationPlaysBesideThePageAndHidesWhenItEnds)
@@ -105,11 +93,11 @@ TEST_F(Video, LosingActivationSilencesTheNarration)
     video->ShowWindow(SW_SHOW);
     Driver::Settle();
     ASSERT_TRUE(IsSoundPlaying());
-    Messages().clear();
+    Log().messages.clear();
     video->Deactivate();
     EXPECT_FALSE(IsSoundPlaying());
     Driver::Settle();
-    EXPECT_EQ(Messages(), (std::vector<UINT>{VM_VIDEO_CLOSED}));
+    EXPECT_EQ(Log().Numbers(), (std::vector<UINT>{VM_VIDEO_CLOSED}));
 }
 
 TEST_F(Video, VideoShowsInItsFrameAndFollowsTheControlsEvents)
@@ -124,10 +112,10 @@ TEST_F(Video, VideoShowsInItsFrameAndFollowsTheControlsEvents)
     EXPECT_TRUE(video->VideoRunning());
     // Losing activation stops a running video and tells the view.
     Driver::Settle();
-    Messages().clear();
+    Log().messages.clear();
     video->Deactivate();
     Driver::Settle();
-    EXPECT_EQ(Messages(), (std::vector<UINT>{VM_VIDEO_CLOSED}));
+    EXPECT_EQ(Log().Numbers(), (std::vector<UINT>{VM_VIDEO_CLOSED}));
     video->OnMediaEvent(MEDIA_EVENT_PLAY_STATE, 0, MEDIA_PLAY_ENDED);
     EXPECT_FALSE(video->IsWindowVisible());
 

@@ -1,6 +1,8 @@
 #include "tests/support/Recorders.h"
 
 #include <QDir>
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -93,4 +95,43 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+int ReportingBoxes::Show(const std::string& text, const std::string&, platform::UINT)
+{
+    std::fprintf(stderr, "message box: %s\n", text.c_str());
+    ++count;
+    return platform::IDOK;
+}
+
+std::vector<platform::UINT> MessageLog::Numbers() const
+{
+    std::vector<platform::UINT> numbers;
+    for (const auto& m : messages)
+        numbers.push_back(m.first);
+    return numbers;
+}
+
+int MessageLog::Count(platform::UINT message) const
+{
+    return static_cast<int>(
+        std::count_if(messages.begin(), messages.end(), [&](const auto& m) { return m.first == message; }));
+}
+
+platform::LRESULT MessageLog::WindowProc(platform::UINT message, platform::WPARAM wParam,
+                                         platform::LPARAM lParam)
+{
+    messages.emplace_back(message, lParam);
+    return Window::WindowProc(message, wParam, lParam);
+}
+
+void WriteWav(const std::string& path, std::uint32_t ms)
+{
+    const std::uint32_t bytes = 8 * ms;
+    // RIFF, size, WAVE, "fmt ", 16, PCM mono, 8000 Hz, 8000 bytes/s, 8-bit, "data", size
+    const std::uint32_t header[] = {0x46464952, 36 + bytes, 0x45564157, 0x20746d66, 16,   0x00010001,
+                                    8000,       8000,       0x00080001, 0x61746164, bytes};
+    std::string file(reinterpret_cast<const char*>(header), sizeof header);
+    file += std::string(bytes, '\x80');
+    WriteFileBytes(path, file);
 }

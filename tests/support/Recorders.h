@@ -3,7 +3,9 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "platform/Sound.h"
 #include "platform/Timing.h"
+#include "platform/Window.h"
 
 #include <QTemporaryDir>
 #include <string>
@@ -53,6 +55,38 @@ private:
     QTemporaryDir dir_;
     std::vector<std::pair<std::string, std::string>> saved_;
 };
+
+// A sound backend that plays nothing; the channel still times each sound.
+class SilentSound : public platform::SoundBackend {
+public:
+    bool Start(const std::string&) override { return true; }
+    void Stop() override {}
+};
+
+// Answers every message box with OK and reports it on the standard error.
+class ReportingBoxes : public platform::MessageBoxHandler {
+public:
+    int Show(const std::string& text, const std::string& caption, platform::UINT type) override;
+    int count = 0;
+};
+
+// A window that keeps the messages it receives (a stand-in for the view or
+// a page).
+class MessageLog : public platform::Window {
+public:
+    using Window::Window;
+    std::vector<std::pair<platform::UINT, platform::LPARAM>> messages;
+    std::vector<platform::UINT> Numbers() const;
+    int Count(platform::UINT message) const;
+    platform::UINT Last() const { return messages.empty() ? 0 : messages.back().first; }
+
+protected:
+    platform::LRESULT WindowProc(platform::UINT message, platform::WPARAM wParam,
+                                 platform::LPARAM lParam) override;
+};
+
+// Writes a WAV file of `ms` milliseconds of silence (8 kHz, 8-bit mono).
+void WriteWav(const std::string& path, std::uint32_t ms);
 
 // Reads a whole file as bytes ("" when it cannot be read).
 std::string ReadFileBytes(const std::string& path);

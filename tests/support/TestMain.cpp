@@ -6,6 +6,7 @@
 #include "platform/Framework.h"
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "tests/support/Recorders.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,12 +21,6 @@ public:
         ADD_FAILURE() << "unexpected message box: " << text;
         return platform::IDOK;
     }
-};
-
-class SilentSound : public platform::SoundBackend {
-public:
-    bool Start(const std::string&) override { return true; }
-    void Stop() override {}
 };
 
 } // namespace

@@ -21,23 +21,6 @@
 
 namespace {
 
-class FailingBoxes : public platform::MessageBoxHandler {
-public:
-    int Show(const std::string& text, const std::string&, platform::UINT) override
-    {
-        std::fprintf(stderr, "message box: %s\n", text.c_str());
-        ++count;
-        return platform::IDOK;
-    }
-    int count = 0;
-};
-
-class SilentSound : public platform::SoundBackend {
-public:
-    bool Start(const std::string&) override { return true; }
-    void Stop() override {}
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -65,7 +48,7 @@ int main(int argc, char** argv)
     setenv("XDG_RUNTIME_DIR", (settings.path() + "/runtime").toLocal8Bit().constData(), 1);
 
     platform::GuiSession session(argc, argv);
-    FailingBoxes boxes;
+    ReportingBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
