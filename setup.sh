@@ -75,7 +75,8 @@ test)
     if [ "$variant" = "--sanitize" ]; then
         dir="$here/build-sanitize"
         build "$dir" -DFISCOVA_SANITIZE=ON
-        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
+        # Full stacks, so that memory kept by system libraries is told apart.
+        export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0"
         export LSAN_OPTIONS="suppressions=$here/tests/support/lsan.supp:print_suppressions=0"
         export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     else
