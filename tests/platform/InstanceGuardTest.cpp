@@ -1,9 +1,11 @@
 // One copy per user: a later copy hands over to the running one and ends.
 #include "tests/support/Recorders.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -64,17 +66,17 @@ TEST(InstanceGuard, SecondCopyOfTheProgramEndsSilently)
     first.setProcessChannelMode(QProcess::MergedChannels);
     first.start(FISCOVA_PROGRAM, {});
     ASSERT_TRUE(first.waitForStarted());
-    // Wait until the first copy holds the guard (its socket exists).
-    QProcess probe;
+    // Wait until the first copy holds the guard (its socket exists). Asking
+    // with a probe instead would race the program for the guard.
+    const QString socket =
+        QString::fromStdString(env.Path("runtime/Fin-Class-" + std::to_string(::getuid()) + ".socket"));
     bool held = false;
-    for (int attempt = 0; attempt < 100 && !held; ++attempt) {
-        probe.start(INSTANCE_GUARD_PROBE, {"Fin Class", "once"});
-        probe.waitForFinished(5000);
-        held = QString::fromLocal8Bit(probe.readAllStandardOutput()).trimmed() == "other";
+    for (int attempt = 0; attempt < 200 && !held && first.state() == QProcess::Running; ++attempt) {
+        held = QFileInfo::exists(socket);
         if (!held)
-            QThread::msleep(100);
+            QThread::msleep(50);
     }
-    ASSERT_TRUE(held);
+    ASSERT_TRUE(held) << first.readAll().toStdString();
 
     QProcess second;
     second.setProcessChannelMode(QProcess::MergedChannels);
