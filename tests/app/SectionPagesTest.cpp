@@ -6,10 +6,12 @@
 #include "app/TextPage.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
+#include "kit/ViewMessages.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -195,7 +197,7 @@ TEST_F(SectionPages, InvestmentTriangleBeforeTheRiskSurvey)
     EXPECT_EQ(lesson->Topics()[15].y[0], 319);
 
     lesson->SetRiskScore(15);
-    lesson->open("invest");
+    lesson->Open("invest");
     EXPECT_FALSE(lesson->TierHighlighted(1));
     EXPECT_TRUE(lesson->TierHighlighted(2));
     EXPECT_FALSE(lesson->TierHighlighted(3));
@@ -204,5 +206,37 @@ TEST_F(SectionPages, InvestmentTriangleBeforeTheRiskSurvey)
     EXPECT_TRUE(lesson->TierHighlighted(3) && lesson->TierHighlighted(4) && !lesson->TierHighlighted(2));
     lesson->SetRiskScore(19);
     EXPECT_TRUE(lesson->TierHighlighted(1) && !lesson->TierHighlighted(4));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(SectionPages, EmergencyPlanOpensTheRankedSuggestions)
+{
+    // The emergencies exercise leaves its ranked list in the data folder.
+    QFile list(QString::fromStdString(program.folder().Path() + "data/plan.txt"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+    list.write(
+        "Insure what you cannot replace\r\n\r\nKeep a cash reserve\r\n\r\nReview your coverage\r\n\r\n");
+    list.close();
+
+    Enter(2);
+    view.SendMessage(VM_LESSON_EMER);
+    LessonPage* lesson = view.Lesson();
+    ASSERT_TRUE(lesson->IsWindowVisible());
+    lesson->SetRanking({4, 0, 13, 2, 7, 1, 3, 5, 6, 8});
+    lesson->Open("plan");
+    lesson->Invalidate();
+    ASSERT_EQ(lesson->Topics().size(), 3u);
+    EXPECT_EQ(lesson->Topics()[1].lines[0], "Keep a cash reserve");
+    // Entry j opens the suggestion ranked j-th.
+    EXPECT_NE(lesson->TextFile().find("data\\plan5.txt"), std::string::npos);
+    const std::vector<std::string> fifth = lesson->Text();
+    ASSERT_FALSE(fifth.empty());
+    EXPECT_EQ(fifth[0], "If you own a business or work");
+
+    const Rect third = lesson->Topics()[2].area;
+    drive.Click(kPageX + third.left + 3, kPageY + third.top + 3);
+    EXPECT_EQ(lesson->OpenTopic(), 2);
+    EXPECT_NE(lesson->TextFile().find("data\\plan14.txt"), std::string::npos);
+    EXPECT_NE(lesson->Text(), fifth);
     EXPECT_TRUE(boxes.boxes.empty());
 }
