@@ -236,7 +236,7 @@ std::string LessonPage::TopicFile(int index) const
     return ContentFilePath("data\\", key_ + std::to_string(index + 1) + ".txt");
 }
 
-void LessonPage::Open(const std::string& key)
+void LessonPage::open(const std::string& key)
 {
     key_ = key;
     row_ = FindKey(key);

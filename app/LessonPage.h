@@ -31,7 +31,7 @@ public:
     explicit LessonPage(platform::Window* view);
 
     // Sets the page up for the key, reads its list and first text.
-    void Open(const std::string& key);
+    void open(const std::string& key);
     const std::string& Key() const { return key_; }
     const std::vector<Topic>& Topics() const { return topics_; }
     int OpenTopic() const { return openTopic_; }

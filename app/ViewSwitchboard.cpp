@@ -109,7 +109,7 @@ void CFinView::FollowRoute(const Route& route, UINT message)
         ShowPage(*chooser_);
         break;
     case Opens::Lesson:
-        lesson_->Open(route.key);
+        lesson_->open(route.key);
         ShowPage(*lesson_);
         break;
     case Opens::Text:

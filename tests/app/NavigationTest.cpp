@@ -15,6 +15,7 @@
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -152,6 +153,58 @@ TEST_F(Navigation, TopTenButtonOpensAndClosesThePanel)
     EXPECT_EQ(view.Buttons()[SideButtons::kTopTen].GetState(), ImageButton::New);
     topTen->SetList("man1");
     EXPECT_EQ(view.Buttons()[SideButtons::kTopTen].GetState(), ImageButton::Normal);
+}
+
+// A clock that notes, at each busy wait, what a test wants to see then.
+class WatchingClock : public FakeClock {
+public:
+    std::function<void(unsigned ms)> onWait;
+    void Sleep(unsigned ms) override
+    {
+        FakeClock::Sleep(ms);
+        if (onWait)
+            onWait(ms);
+    }
+};
+
+TEST_F(Navigation, SideButtonsKeepOneSelectionAndHoldTheirPressBriefly)
+{
+    SetShellHandler([](const std::string&) { return true; });
+    EnterModule(2);
+    SideButtons& buttons = program.view().Buttons();
+    EXPECT_EQ(buttons[0].GetState(), ImageButton::Pressed);
+    drive.Click(kSideX, kSectionY[1]);
+    EXPECT_EQ(buttons[1].GetState(), ImageButton::Pressed);
+    EXPECT_EQ(buttons[0].GetState(), ImageButton::Normal);
+
+    // The web button shows selected for 250 ms, then turns back without
+    // touching the section's selection. (The click sound plays to its end
+    // first.)
+    WatchingClock clock;
+    std::vector<std::pair<unsigned, int>> held;
+    clock.onWait = [&](unsigned ms) { held.emplace_back(ms, buttons[6].GetState()); };
+    drive.Click(40, kWebY);
+    ASSERT_EQ(held.size(), 2u);
+    EXPECT_EQ(held[1], (std::pair<unsigned, int>{250, ImageButton::Pressed}));
+    EXPECT_EQ(buttons[6].GetState(), ImageButton::Normal);
+    EXPECT_EQ(buttons[1].GetState(), ImageButton::Pressed);
+
+    // The top-ten button keeps its own state and leaves the selection alone.
+    drive.Click(kTopTen.x(), kTopTen.y());
+    EXPECT_EQ(buttons[1].GetState(), ImageButton::Pressed);
+    drive.Click(kTopTen.x(), kTopTen.y());
+
+    // The main-menu button is held as well; the module starts again from
+    // its introduction.
+    held.clear();
+    clock.onWait = [&](unsigned ms) { held.emplace_back(ms, buttons[4].GetState()); };
+    drive.Click(kSideX, kMainMenuY);
+    ASSERT_EQ(held.size(), 2u);
+    EXPECT_EQ(held[1], (std::pair<unsigned, int>{250, ImageButton::Pressed}));
+    EnterModule(2);
+    EXPECT_EQ(buttons[0].GetState(), ImageButton::Pressed);
+    EXPECT_EQ(buttons[1].GetState(), ImageButton::Normal);
+    SetShellHandler(nullptr);
 }
 
 TEST_F(Navigation, EveryVisitToAnIntroductionTypesTheNextTip)

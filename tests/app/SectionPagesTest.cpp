@@ -7,6 +7,7 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "platform/Shell.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
@@ -124,6 +125,17 @@ TEST_F(SectionPages, CreditsPageGoesOnToTheContactPageAndBack)
     EXPECT_EQ(text->GetCursor(), Cursor::Hand);
     drive.MoveTo(kPageX + 400, kPageY + 340);
     EXPECT_EQ(text->GetCursor(), Cursor::Arrow);
+    // A click on it opens the publisher's page; beside it, nothing.
+    std::vector<std::string> opened;
+    SetShellHandler([&](const std::string& path) {
+        opened.push_back(path);
+        return true;
+    });
+    drive.Click(kPageX + 291, kPageY + 340);
+    drive.Click(kPageX + 141, kPageY + 321);
+    Driver::Settle();
+    SetShellHandler(nullptr);
+    EXPECT_EQ(opened, (std::vector<std::string>{program.folder().Path() + "launchqor.htm"}));
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -197,7 +209,7 @@ TEST_F(SectionPages, InvestmentTriangleBeforeTheRiskSurvey)
     EXPECT_EQ(lesson->Topics()[15].y[0], 319);
 
     lesson->SetRiskScore(15);
-    lesson->Open("invest");
+    lesson->open("invest");
     EXPECT_FALSE(lesson->TierHighlighted(1));
     EXPECT_TRUE(lesson->TierHighlighted(2));
     EXPECT_FALSE(lesson->TierHighlighted(3));
@@ -223,7 +235,7 @@ TEST_F(SectionPages, EmergencyPlanOpensTheRankedSuggestions)
     LessonPage* lesson = view.Lesson();
     ASSERT_TRUE(lesson->IsWindowVisible());
     lesson->SetRanking({4, 0, 13, 2, 7, 1, 3, 5, 6, 8});
-    lesson->Open("plan");
+    lesson->open("plan");
     lesson->Invalidate();
     ASSERT_EQ(lesson->Topics().size(), 3u);
     EXPECT_EQ(lesson->Topics()[1].lines[0], "Keep a cash reserve");
