@@ -7,6 +7,7 @@
 #include "app/StringTable.h"
 #include "data/CFinData.h"
 #include "kit/OwnResources.h"
+#include "kit/VideoWindow.h"
 #include "platform/Files.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
@@ -130,6 +131,11 @@ platform::Window* CFinApp::View() const
 CFinView* CFinApp::FinView() const
 {
     return docTemplate_ ? static_cast<CFinView*>(docTemplate_->View()) : nullptr;
+}
+
+std::string CFinApp::CurrentMediaName() const
+{
+    return videoWindow_ ? videoWindow_->Media() : std::string();
 }
 
 std::string CFinApp::DataPath(const std::string& name) const

@@ -63,7 +63,7 @@ public:
     bool AskForDisc() override;
     DetailedWorksheet* DetailPage() const override { return detailPage_; }
     platform::Window* FactsWindow() const override { return factsWindow_.get(); }
-    std::string CurrentMediaName() const override { return {}; }
+    std::string CurrentMediaName() const override;
     bool PageWindowsExist() const override { return detailPageCreated_; }
     // The detailed-worksheet panel, once it exists.
     void SetDetailPage(DetailedWorksheet* page) { detailPage_ = page; }

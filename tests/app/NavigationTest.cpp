@@ -4,11 +4,15 @@
 #include "app/CMainFrame.h"
 #include "app/ChooserPage.h"
 #include "app/ExitScreen.h"
+#include "app/LessonPage.h"
 #include "app/MainMenu.h"
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
 #include "kit/Artwork.h"
 #include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
+#include "kit/ViewMessages.h"
+#include "platform/Dialog.h"
 #include "platform/Random.h"
 #include "platform/Shell.h"
 #include "tests/support/Driver.h"
@@ -28,6 +32,7 @@ constexpr int kMainMenuY = 369;
 constexpr int kExitY = 409;
 constexpr int kWebY = 452;
 constexpr QPoint kTopTen{514, 22};
+constexpr QPoint kVideo{590, 22};
 
 int MenuItemY(int item)
 {
@@ -299,6 +304,58 @@ TEST_F(Navigation, WebButtonOpensThePageOrSaysTheBrowserIsMissing)
     EXPECT_EQ(boxes.boxes[0].text, "Unable to find your default Web Browser!");
     EXPECT_EQ(boxes.boxes[0].type, MB_OK | MB_ICONINFORMATION);
     SetShellHandler(nullptr);
+}
+
+TEST_F(Navigation, VideoButtonPlaysThePagesVideoAndClosesIt)
+{
+    EnterModule(4);
+    drive.Click(kSideX, kSectionY[3]);
+    program.view().SendMessage(VM_LESSON_INVEST);
+    Driver::Settle();
+    VideoWindow* video = program.app().Video();
+    ASSERT_EQ(video->Media(), "4_3_1.avi");
+    SideButtons& buttons = program.view().Buttons();
+    EXPECT_EQ(buttons[SideButtons::kVideo].GetState(), ImageButton::New);
+
+    drive.Click(kVideo.x(), kVideo.y());
+    EXPECT_TRUE(Driver::Until([&] { return video->IsWindowVisible(); }));
+    EXPECT_EQ(buttons[SideButtons::kVideo].GetState(), ImageButton::Normal);
+    EXPECT_TRUE(program.view().Lesson()->IsWindowVisible());
+
+    // Any click on the frame closes it; on the button it starts again.
+    drive.Click(kVideo.x(), kVideo.y());
+    EXPECT_TRUE(Driver::Until([&] { return video->IsWindowVisible(); }));
+    drive.Click(300, 20);
+    EXPECT_FALSE(video->IsWindowVisible());
+    EXPECT_EQ(buttons[SideButtons::kVideo].GetState(), ImageButton::Normal);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST(NavigationWithoutDisc, CancellingTheDiscRequestCancelsOnlyTheVideo)
+{
+    int asked = 0;
+    SetModalHook([&](Dialog& dialog) {
+        ++asked;
+        dialog.EndDialog(IDCANCEL);
+    });
+    MessageBoxRecorder boxes;
+    RunningProgram program(false);
+    Driver drive(*program.app().MainFrame());
+    const int atStart = asked;
+    drive.Click(200, MenuItemY(4));
+    Driver::Settle(100);
+    drive.Click(kSideX, kSectionY[3]);
+    program.view().SendMessage(VM_LESSON_INVEST);
+    Driver::Settle();
+
+    drive.Click(kVideo.x(), kVideo.y());
+    Driver::Settle();
+    EXPECT_EQ(asked, atStart + 1);
+    EXPECT_FALSE(program.app().Video()->IsWindowVisible());
+    EXPECT_TRUE(program.view().Lesson()->IsWindowVisible());
+    EXPECT_EQ(program.app().GetCurrentModule(), ModulePlanning);
+    EXPECT_TRUE(boxes.boxes.empty());
+    SetModalHook([](Dialog& dialog) { dialog.EndDialog(IDCANCEL); });
 }
 
 TEST(NavigationWithoutFiles, MissingTipIsReported)
