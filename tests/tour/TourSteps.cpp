@@ -13,7 +13,11 @@
 #include "kit/VideoWindow.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSet>
+#include <QVideoFrame>
+#include <QVideoSink>
+#include <QVideoWidget>
 #include <cstdio>
 #include <fstream>
 
@@ -67,9 +71,12 @@ Tour::Tour(CFinApp& app, std::string gallery)
 {
 }
 
-bool Tour::Capture(const std::string& name, const std::string& caption)
+bool Tour::Capture(const std::string& name, const std::string& caption,
+                   const std::function<void(QImage&)>& touchUp)
 {
-    const QImage screen = driver_.Screen();
+    QImage screen = driver_.Screen();
+    if (touchUp)
+        touchUp(screen);
     const std::string file = std::to_string(shots_.size() + 1) + "-" + name + ".png";
     screen.save(QString::fromStdString(gallery_ + "/" + file));
     shots_.emplace_back(file, caption);
@@ -166,7 +173,20 @@ void VisitVideo(Tour& tour, const std::string& module)
         return;
     }
     Driver::Settle(1500);
-    tour.Capture(module + "-video-" + video->Media(), "Media \"" + video->Media() + "\"");
+    tour.Capture(module + "-video-" + video->Media(), "Media \"" + video->Media() + "\"", [&](QImage& shot) {
+        // The clip is drawn by the video output, which a grab of the
+        // window leaves out: paint its current frame where it plays.
+        const auto* output = video->Widget()->findChild<QVideoWidget*>();
+        if (!output || !output->isVisible())
+            return;
+        const QImage frame = output->videoSink()->videoFrame().toImage();
+        if (frame.isNull()) {
+            tour.Fail("the video " + video->Media() + " shows no picture");
+            return;
+        }
+        const QPoint at = output->mapTo(tour.App().MainFrame()->Widget(), QPoint(0, 0));
+        QPainter(&shot).drawImage(QRect(at, output->size()), frame);
+    });
     tour.Drive().Click(kVideoButton.x(), kVideoButton.y());
 }
 

@@ -3,6 +3,7 @@
 
 #include "tests/support/Driver.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ public:
     Driver& Drive() { return driver_; }
     // Saves the screen as `name` with a caption; false (and a report) when
     // the page area is blank.
-    bool Capture(const std::string& name, const std::string& caption);
+    // `touchUp` may paint onto the shot what a plain grab cannot see.
+    bool Capture(const std::string& name, const std::string& caption,
+                 const std::function<void(QImage&)>& touchUp = {});
     void Fail(const std::string& why);
     bool Ok() const { return failures_ == 0; }
     int Screens() const { return static_cast<int>(shots_.size()); }
