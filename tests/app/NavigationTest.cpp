@@ -7,6 +7,7 @@
 #include "app/LessonPage.h"
 #include "app/MainMenu.h"
 #include "app/ModuleIntro.h"
+#include "app/ModuleTable.h"
 #include "app/TextPage.h"
 #include "kit/Artwork.h"
 #include "kit/TopTenWindow.h"
@@ -19,6 +20,7 @@
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
+#include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -356,6 +358,58 @@ TEST(NavigationWithoutDisc, CancellingTheDiscRequestCancelsOnlyTheVideo)
     EXPECT_EQ(program.app().GetCurrentModule(), ModulePlanning);
     EXPECT_TRUE(boxes.boxes.empty());
     SetModalHook([](Dialog& dialog) { dialog.EndDialog(IDCANCEL); });
+}
+
+TEST(NavigationWithOwnTips, ShortTipsAreTypedLower)
+{
+    MessageBoxRecorder boxes;
+    RunningProgram program(true, {"facts/finsign2.txt", "facts/finsign3.txt"});
+    const auto writeTip = [&](const char* file, int lines) {
+        QFile tip(QString::fromStdString(program.folder().Path() + "facts/" + file));
+        ASSERT_TRUE(tip.open(QIODevice::WriteOnly));
+        for (int i = 0; i < lines; ++i)
+            tip.write("MMMM MMMM MMMM\r\n");
+    };
+    writeTip("finsign2.txt", 3);
+    writeTip("finsign3.txt", 7);
+    Driver drive(*program.app().MainFrame());
+
+    // The first row of the typed tip: where the screen leaves the
+    // presenter's last frame.
+    const auto firstTipRow = [&] {
+        ModuleIntro* intro = program.view().Intro();
+        EXPECT_TRUE(Driver::Until(
+            [&] { return intro->Typing() && !intro->HasTimer(ModuleIntro::kFrameTimer); }, 15000));
+        const PresenterClip& clip = ModuleInfo(ModuleAttitudes).clips[intro->Clip()];
+        const QImage screen = drive.Screen();
+        Artwork& art = program.app().Art();
+        art.LoadSectionModule(clip.library, true);
+        Bitmap frame;
+        art.LoadBitmapByName(frame, clip.prefix + std::to_string(clip.frames));
+        art.LoadSectionModule(ModuleInfo(ModuleAttitudes).sectionModule, true);
+        const Point origin = intro->ClientToFrame({clip.frameX, clip.frameY});
+        for (int y = 0; y < frame.GetSize().cy; ++y) {
+            for (int x = 0; x < frame.GetSize().cx; ++x) {
+                if (PixelOf(screen, origin.x + x, origin.y + y) != frame.PixelAt(x, y))
+                    return y + clip.frameY - clip.tipY;
+            }
+        }
+        return -1;
+    };
+
+    SetTimeSeed(11);
+    drive.Click(200, MenuItemY(1));
+    const int shortTip = firstTipRow();
+    drive.Click(kSideX, kMainMenuY);
+    drive.Click(200, MenuItemY(1));
+    const int longTip = firstTipRow();
+    SetTimeSeed(0);
+
+    // Courier capitals start a few pixels below the top of their cell.
+    EXPECT_GE(longTip, 0);
+    EXPECT_LT(longTip, 6);
+    EXPECT_EQ(shortTip, longTip + 26);
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST(NavigationWithoutFiles, MissingTipIsReported)
