@@ -1,7 +1,6 @@
 // Drawing with Windows' conventions: text from the top of its cell, shapes
-// without their right and bottom edges, origins, clipping, keyed blits.
+// without their right and bottom edges, origins and clipping.
 #include "platform/Dc.h"
-#include "platform/Bitmap.h"
 #include "tests/support/Screen.h"
 
 #include <QImage>
@@ -91,27 +90,4 @@ TEST(Dc, OriginAndClipMoveAndLimitDrawing)
     EXPECT_EQ(PixelOf(image, 65, 5), RGB(0, 0, 255));
     EXPECT_EQ(PixelOf(image, 55, 5), kWhite);
     EXPECT_EQ(PixelOf(image, 65, 15), kWhite);
-}
-
-TEST(Dc, KeyedBlitLeavesTheKeyColourOut)
-{
-    QImage picture(4, 1, QImage::Format_RGB32);
-    picture.setPixel(0, 0, qRgb(255, 0, 0));
-    picture.setPixel(1, 0, qRgb(0, 0, 255));
-    picture.setPixel(2, 0, qRgb(255, 0, 0));
-    picture.setPixel(3, 0, qRgb(0, 255, 0));
-    Bitmap bitmap;
-    bitmap.SetImage(picture);
-
-    QImage image = Blank(10, 4);
-    {
-        Dc dc(&image);
-        dc.TransparentBlt(2, 1, 4, 1, bitmap, 0, 0, RGB(255, 0, 0));
-        dc.BitBlt(2, 2, 4, 1, bitmap, 0, 0);
-    }
-    EXPECT_EQ(PixelOf(image, 2, 1), kWhite);
-    EXPECT_EQ(PixelOf(image, 3, 1), RGB(0, 0, 255));
-    EXPECT_EQ(PixelOf(image, 4, 1), kWhite);
-    EXPECT_EQ(PixelOf(image, 5, 1), RGB(0, 255, 0));
-    EXPECT_EQ(PixelOf(image, 2, 2), RGB(255, 0, 0));
 }
