@@ -9,6 +9,7 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Places.h"
 #include "tests/support/TestProgram.h"
 
 #include <QGuiApplication>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace places;
 
 namespace {
 
@@ -37,7 +39,7 @@ class Frame : public ::testing::Test {
 protected:
     void EnterMoney()
     {
-        drive.Click(200, 240 + 42 + 15);
+        drive.Click(kMenuItemX, MenuItemY(2));
         Driver::Settle(100);
     }
     MessageBoxRecorder boxes;

@@ -6,21 +6,18 @@
 #include "kit/Artwork.h"
 #include "kit/Modules.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Places.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace places;
 
 namespace {
 
 constexpr Point kPreviewPlace{36, 9};
-
-int ItemY(int item)
-{
-    return 240 + 42 * (item - 1) + 15;
-}
 
 class MainMenuTest : public ::testing::Test {
 protected:
@@ -53,14 +50,14 @@ TEST_F(MainMenuTest, PointerShowsTheItemsPreview)
     EXPECT_TRUE(ShowsPreview(6));
     EXPECT_FALSE(ShowsPreview(1));
     for (int item = 1; item <= 5; ++item) {
-        drive.MoveTo(200, ItemY(item));
+        drive.MoveTo(kMenuItemX, MenuItemY(item));
         EXPECT_EQ(menu.Preview(), item);
         EXPECT_TRUE(ShowsPreview(item)) << item;
         EXPECT_EQ(menu.Item(item).GetState(), ImageButton::Over);
         EXPECT_EQ(menu.GetCursor(), Cursor::Hand);
     }
     // The exit item lights up but keeps the preview; items left turn off.
-    drive.MoveTo(580, 418);
+    drive.MoveTo(kMenuExit.x(), kMenuExit.y());
     EXPECT_EQ(menu.Item(7).GetState(), ImageButton::Over);
     EXPECT_EQ(menu.Item(5).GetState(), ImageButton::Normal);
     EXPECT_EQ(menu.Preview(), 5);
@@ -85,16 +82,16 @@ TEST_F(MainMenuTest, BadgeNeverReacts)
 
 TEST_F(MainMenuTest, ReleasingOnAnotherItemOpensNothing)
 {
-    drive.Press(200, ItemY(1));
+    drive.Press(kMenuItemX, MenuItemY(1));
     EXPECT_EQ(menu.Item(1).GetState(), ImageButton::Pressed);
-    drive.MoveTo(200, ItemY(3));
+    drive.MoveTo(kMenuItemX, MenuItemY(3));
     EXPECT_FALSE(menu.Item(1).IsPressed());
-    drive.Release(200, ItemY(3));
+    drive.Release(kMenuItemX, MenuItemY(3));
     EXPECT_TRUE(menu.IsWindowVisible());
     EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
 
     // A whole click on the item opens its module.
-    drive.Click(200, ItemY(3));
+    drive.Click(kMenuItemX, MenuItemY(3));
     Driver::Settle(100);
     EXPECT_EQ(program.app().GetCurrentModule(), ModuleCredit);
     EXPECT_EQ(program.app().GetPreviousModule(), ModuleMainMenu);

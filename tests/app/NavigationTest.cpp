@@ -17,6 +17,7 @@
 #include "platform/Random.h"
 #include "platform/Shell.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Places.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
@@ -25,27 +26,15 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace places;
 
 namespace {
-
-constexpr int kSideX = 64;
-constexpr int kSectionY[] = {126, 184, 242, 300};
-constexpr int kMainMenuY = 369;
-constexpr int kExitY = 409;
-constexpr int kWebY = 452;
-constexpr QPoint kTopTen{514, 22};
-constexpr QPoint kVideo{590, 22};
-
-int MenuItemY(int item)
-{
-    return 240 + 42 * (item - 1) + 15;
-}
 
 class Navigation : public ::testing::Test {
 protected:
     void EnterModule(int item)
     {
-        drive.Click(200, MenuItemY(item));
+        drive.Click(kMenuItemX, MenuItemY(item));
         Driver::Settle(100);
     }
 
@@ -254,7 +243,7 @@ TEST_F(Navigation, IntroductionAnimatesThenTypesItsTip)
 TEST_F(Navigation, ExitFromTheMenuAndBackShowsTheMenu)
 {
     CFinView& view = program.view();
-    drive.Click(580, 418);
+    drive.Click(kMenuExit.x(), kMenuExit.y());
     ASSERT_TRUE(view.Exit() && view.Exit()->IsWindowVisible());
     EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
     EXPECT_EQ(program.app().GetPreviousModule(), ModuleMainMenu);
@@ -346,7 +335,7 @@ TEST(NavigationWithoutDisc, CancellingTheDiscRequestCancelsOnlyTheVideo)
     RunningProgram program(false);
     Driver drive(*program.app().MainFrame());
     const int atStart = asked;
-    drive.Click(200, MenuItemY(4));
+    drive.Click(kMenuItemX, MenuItemY(4));
     Driver::Settle(100);
     drive.Click(kSideX, kSectionY[3]);
     program.view().SendMessage(VM_LESSON_INVEST);
@@ -400,10 +389,10 @@ TEST(NavigationWithOwnTips, ShortTipsAreTypedLower)
     };
 
     SetTimeSeed(11);
-    drive.Click(200, MenuItemY(1));
+    drive.Click(kMenuItemX, MenuItemY(1));
     const int shortTip = firstTipRow();
     drive.Click(kSideX, kMainMenuY);
-    drive.Click(200, MenuItemY(1));
+    drive.Click(kMenuItemX, MenuItemY(1));
     const int longTip = firstTipRow();
     SetTimeSeed(0);
 
@@ -419,7 +408,7 @@ TEST(NavigationWithoutFiles, MissingTipIsReported)
     MessageBoxRecorder boxes;
     RunningProgram program(true, {"facts/finsign2.txt"});
     Driver drive(*program.app().MainFrame());
-    drive.Click(200, MenuItemY(1));
+    drive.Click(kMenuItemX, MenuItemY(1));
     Driver::Settle(100);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Unable to open file " + program.folder().Path() + "facts/finsign2.txt");

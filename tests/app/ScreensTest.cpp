@@ -11,6 +11,7 @@
 #include "platform/Sound.h"
 #include "tests/support/Driver.h"
 #include "tests/support/FakeApp.h"
+#include "tests/support/Places.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace places;
 
 namespace {
 
@@ -100,10 +102,10 @@ TEST(ExitScreen, GoingBackRestoresTheModuleItsPaletteAndArtwork)
     MessageBoxRecorder boxes;
     RunningProgram program;
     Driver drive(*program.app().MainFrame());
-    drive.Click(200, 240 + 42 * 2 + 15); // credit
+    drive.Click(kMenuItemX, MenuItemY(3)); // credit
     Driver::Settle(100);
     const QImage before = drive.Screen();
-    drive.Click(64, 409); // exit button
+    drive.Click(kSideX, kExitY);
     Driver::Settle(100);
     ASSERT_TRUE(program.view().Exit()->IsWindowVisible());
     EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
@@ -135,8 +137,8 @@ TEST(ExitScreen, EraseSavesDefaultsAndKeepLeavesTheFile)
         ASSERT_TRUE(work.Save());
 
         Driver drive(*program.app().MainFrame());
-        drive.Click(580, 418);      // exit item of the main menu
-        drive.Click(350, 290 + 19); // keep and quit
+        drive.Click(kMenuExit.x(), kMenuExit.y()); // exit item of the main menu
+        drive.Click(350, 290 + 19);                // keep and quit
         EXPECT_TRUE(program.app().GetExiting());
         EXPECT_FALSE(program.app().MainFrame()->IsWindowVisible());
         CFinData kept;
@@ -146,7 +148,7 @@ TEST(ExitScreen, EraseSavesDefaultsAndKeepLeavesTheFile)
     {
         RunningProgram program;
         Driver drive(*program.app().MainFrame());
-        drive.Click(580, 418);
+        drive.Click(kMenuExit.x(), kMenuExit.y());
         drive.Click(350, 331 + 19); // erase and quit
         EXPECT_TRUE(program.app().GetExiting());
         CFinData erased;
@@ -165,7 +167,7 @@ TEST(ExitScreen, ThanksAndAsksInItsPlaces)
     MessageBoxRecorder boxes;
     RunningProgram program;
     Driver drive(*program.app().MainFrame());
-    drive.Click(580, 418);
+    drive.Click(kMenuExit.x(), kMenuExit.y());
     ExitScreen* exit = program.view().Exit();
     ASSERT_TRUE(exit->IsWindowVisible());
     const int rows[] = {290, 331, 375};

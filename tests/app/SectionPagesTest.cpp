@@ -9,6 +9,7 @@
 #include "kit/ViewMessages.h"
 #include "platform/Shell.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Places.h"
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
@@ -16,19 +17,15 @@
 #include <gtest/gtest.h>
 
 using namespace platform;
+using namespace places;
 
 namespace {
-
-constexpr int kPageX = 128;
-constexpr int kPageY = 51;
-constexpr int kSideX = 64;
-constexpr int kSectionY[] = {126, 184, 242, 300};
 
 class SectionPages : public ::testing::Test {
 protected:
     void Enter(int item)
     {
-        drive.Click(200, 240 + 42 * (item - 1) + 15);
+        drive.Click(kMenuItemX, MenuItemY(item));
         Driver::Settle(100);
     }
     // Clicks the middle of a chooser's choice.

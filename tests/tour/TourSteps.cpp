@@ -11,6 +11,7 @@
 #include "app/TextPage.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
+#include "tests/support/Places.h"
 
 #include <QImage>
 #include <QPainter>
@@ -21,17 +22,9 @@
 #include <cstdio>
 #include <fstream>
 
-namespace {
+using namespace places;
 
-// Frame coordinates of the side buttons (centres) and the page origin.
-constexpr int kSideX = 64;
-constexpr int kSectionY[] = {126, 184, 242, 300};
-constexpr int kMainMenuY = 369;
-constexpr int kExitY = 409;
-constexpr QPoint kTopTenButton{514, 22};
-constexpr QPoint kVideoButton{589, 22};
-constexpr int kPageX = 128;
-constexpr int kPageY = 51;
+namespace {
 
 struct ModuleVisit {
     const char* name;
@@ -143,7 +136,7 @@ void VisitLesson(Tour& tour, const std::string& module)
 
 void VisitTopTen(Tour& tour, const std::string& module)
 {
-    tour.Drive().Click(kTopTenButton.x(), kTopTenButton.y());
+    tour.Drive().Click(kTopTen.x(), kTopTen.y());
     TopTenWindow* topTen = tour.App().TopTen();
     if (!Driver::Until([&] { return topTen->IsWindowVisible(); })) {
         tour.Fail("the top-ten window did not open in " + module);
@@ -166,7 +159,7 @@ void VisitVideo(Tour& tour, const std::string& module)
 {
     if (tour.App().CurrentMediaName().empty())
         return;
-    tour.Drive().Click(kVideoButton.x(), kVideoButton.y());
+    tour.Drive().Click(kVideo.x(), kVideo.y());
     VideoWindow* video = tour.App().Video();
     if (!Driver::Until([&] { return video->IsWindowVisible(); })) {
         tour.Fail("the video window did not open in " + module);
@@ -187,7 +180,7 @@ void VisitVideo(Tour& tour, const std::string& module)
         const QPoint at = output->mapTo(tour.App().MainFrame()->Widget(), QPoint(0, 0));
         QPainter(&shot).drawImage(QRect(at, output->size()), frame);
     });
-    tour.Drive().Click(kVideoButton.x(), kVideoButton.y());
+    tour.Drive().Click(kVideo.x(), kVideo.y());
 }
 
 void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
@@ -229,10 +222,10 @@ void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
 
 void VisitModule(Tour& tour, const ModuleVisit& visit)
 {
-    const int y = 240 + 42 * (visit.menuItem - 1) + 15;
-    tour.Drive().MoveTo(200, y);
+    const int y = MenuItemY(visit.menuItem);
+    tour.Drive().MoveTo(kMenuItemX, y);
     tour.Capture(std::string("menu-") + visit.name, std::string("Main menu, pointing at ") + visit.name);
-    tour.Drive().Click(200, y);
+    tour.Drive().Click(kMenuItemX, y);
     WaitForIntro(tour);
     tour.Capture(std::string(visit.name) + "-introduction", std::string("Introduction of ") + visit.name);
     VisitTopTen(tour, visit.name);
@@ -246,7 +239,7 @@ void VisitModule(Tour& tour, const ModuleVisit& visit)
 void VisitHelp(Tour& tour)
 {
     CFinView* view = tour.App().FinView();
-    tour.Drive().Click(200, 240 + 42 * 4 + 15);
+    tour.Drive().Click(kMenuItemX, MenuItemY(5));
     Driver::Settle(200);
     if (!Visible(view->Text())) {
         tour.Fail("contact and help did not open its credits");
@@ -264,7 +257,7 @@ void VisitHelp(Tour& tour)
 void VisitExitScreen(Tour& tour, bool quit)
 {
     CFinView* view = tour.App().FinView();
-    tour.Drive().Click(580, 418); // the main menu's exit item
+    tour.Drive().Click(kMenuExit.x(), kMenuExit.y());
     Driver::Settle(200);
     if (!Visible(view->Exit())) {
         tour.Fail("the exit screen did not open");
