@@ -297,7 +297,7 @@ TEST_F(Navigation, WebButtonOpensThePageOrSaysTheBrowserIsMissing)
     SetShellHandler(nullptr);
 }
 
-TEST_F(Navigation, VideoButtonPlaysThePagesVideoAndClosesIt)
+TEST_F(Navigation, VideoButtonPlaysThePagesVideoAndAClickOnTheFrameClosesIt)
 {
     EnterModule(4);
     drive.Click(kSideX, kSectionY[3]);
@@ -318,7 +318,7 @@ TEST_F(Navigation, VideoButtonPlaysThePagesVideoAndClosesIt)
     // Any click on the frame closes it; on the button it starts again.
     drive.Click(kVideo.x(), kVideo.y());
     EXPECT_TRUE(Driver::Until([&] { return video->IsWindowVisible(); }));
-    drive.Click(300, 20);
+    drive.Click(kBareBand.x(), kBareBand.y());
     EXPECT_FALSE(video->IsWindowVisible());
     EXPECT_EQ(buttons[SideButtons::kVideo].GetState(), ImageButton::Normal);
     EXPECT_TRUE(boxes.boxes.empty());

@@ -28,5 +28,7 @@ inline constexpr int kWebY = 452;
 // The top band.
 inline constexpr QPoint kTopTen{514, 22};
 inline constexpr QPoint kVideo{590, 22};
+// A point of the band with no button: a click there only closes pop-ups.
+inline constexpr QPoint kBareBand{300, 20};
 
 } // namespace places
