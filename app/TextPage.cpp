@@ -62,13 +62,14 @@ struct PlacedText {
     const char* text;
 };
 
-// The notes at the foot of the contact page, on the services marked "*".
+// The notes at the foot of the contact page, on the services marked "*": the
+// investment and credit union services are offers of the maker's affiliates.
 constexpr PlacedText kContactNotes[] = {
     {10, 323, "* Where available."},
-    {10, 342, "Investment services are offered through ZEM Securities, Inc., a subsidiary of ZEM."},
-    {10, 353, "Investments are not bank deposits, are not insured and may lose value."},
-    {10, 372, "Credit union services are provided by Corvell Federal Credit Union, a ZEM affiliate."},
-    {10, 383, "Membership is subject to eligibility. Loans are subject to credit approval."},
+    {10, 342, "Investment services are an affiliated offer of ZEM Securities, Inc., a ZEM subsidiary,"},
+    {10, 353, "and are not part of the course. Not FDIC insured, not a bank deposit, may lose value."},
+    {10, 372, "Credit union services are an affiliated offer of Larkspur Federal Credit Union, a ZEM"},
+    {10, 383, "affiliate, and are not part of the course. Subject to eligibility and credit approval."},
 };
 
 const Font kContactHeadingFont{"Arial", 16, 800};
