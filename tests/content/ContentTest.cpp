@@ -21,6 +21,13 @@ const Font kTipFont{"Courier New", 15, FW_SEMIBOLD};
 
 constexpr int kPageWidth = 512;
 constexpr int kNavBarTop = 400;
+// A newly chosen tip is drawn where the top-ten window has just restored the
+// detail area from its background, the rectangle from (255, 0), 230 x 380;
+// anything drawn outside it would stay on screen under the next tip.
+constexpr int kTipX = 271;
+constexpr int kTipTop = 83;
+constexpr int kTipAreaRight = 255 + 230;
+constexpr int kTipAreaBottom = 0 + 380;
 
 class Content : public ::testing::Test {
 protected:
@@ -93,17 +100,18 @@ TEST_F(Content, TopTenListsAndTheirTips)
                     << list << " " << item.lines[i];
             y += 13 * item.lineCount;
             const auto tip = Lines("top10\\", list + std::to_string(n + 1) + ".txt", 50);
-            ExpectFits(tip, kArial16, 271, 503, list + std::to_string(n + 1));
-            EXPECT_LE(83 + 15 * static_cast<int>(tip.size()), 395) << list << n + 1;
+            ExpectFits(tip, kArial16, kTipX, kTipAreaRight, list + std::to_string(n + 1));
+            // The cell of the last line ends inside the restored area.
+            EXPECT_LE(kTipTop + 15 * static_cast<int>(tip.size()), kTipAreaBottom) << list << n + 1;
         }
         EXPECT_LE(y, 396) << list << ": the items run into the close button";
     }
     // The magazine named after the sixth line of one tip still fits.
     const auto quoted = Lines("top10\\", "cred2a4.txt", 50);
     ASSERT_GT(quoted.size(), 5u);
-    EXPECT_LE(271 + Width(kArial16, quoted[5]) + 10 +
+    EXPECT_LE(kTipX + Width(kArial16, quoted[5]) + 10 +
                   Width({"Arial", 16, FW_NORMAL, true}, "Parade Magazine,"),
-              503);
+              kTipAreaRight);
 }
 
 TEST_F(Content, IntroductionTipsFitEveryPresentersBoard)
