@@ -47,6 +47,17 @@ protected:
         for (const std::string& line : lines)
             EXPECT_LE(x + Width(font, line), right) << file << ": \"" << line << "\"";
     }
+    // A lesson text is shown line by line and printed four lines an entry, one
+    // paragraph to an entry: an entry that fills all four lines must be the
+    // last, or on screen its paragraph runs into the next one.
+    void ExpectEntriesOfFourLines(const std::vector<std::string>& text, const std::string& file)
+    {
+        EXPECT_EQ(text.size() % 4, 0u) << file << ": the report prints four lines an entry";
+        for (size_t last = 3; last + 1 < text.size(); last += 4) {
+            EXPECT_TRUE(text[last].empty() || text[last + 1].empty())
+                << file << ": \"" << text[last] << "\" runs into \"" << text[last + 1] << "\"";
+        }
+    }
     std::vector<std::string> Lines(const std::string& folder, const std::string& name, size_t capacity)
     {
         const auto lines = ReadLineList(Path(folder, name), capacity + 1);
@@ -157,7 +168,7 @@ TEST_F(Content, LessonsListsAndTopicTexts)
             const auto text = Lines("data\\", key + std::to_string(topics) + ".txt", 40);
             ExpectFits(text, kArial16, lesson.textX + 10, kPageWidth - 4, key + std::to_string(topics));
             EXPECT_LE(130 + 15 * static_cast<int>(text.size()), kNavBarTop) << key << topics;
-            EXPECT_EQ(text.size() % 4, 0u) << key << topics << ": the report prints four lines an entry";
+            ExpectEntriesOfFourLines(text, key + std::to_string(topics));
         }
         EXPECT_LE(topics, 30) << key;
         const int rowHeight = key == "pcons" ? 17 : 20;
@@ -183,6 +194,7 @@ TEST_F(Content, EmergencyPlanSuggestions)
         const auto text = Lines("data\\", name, 40);
         ExpectFits(text, kArial16, 278, kPageWidth - 4, name);
         EXPECT_LE(130 + 15 * static_cast<int>(text.size()), kNavBarTop) << name;
+        ExpectEntriesOfFourLines(text, name); // the plan report prints them as lesson texts
     }
 }
 
