@@ -6,8 +6,13 @@
 #include "tests/support/FakeApp.h"
 #include "tests/support/Recorders.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
+#include <regex>
 
 using namespace platform;
 
@@ -265,4 +270,145 @@ TEST_F(Content, TextPagesFitAboveTheirLowerParts)
             y += lines[i].empty() && i > 0 ? 6 : 15;
         }
     }
+}
+
+namespace {
+
+// The text of every file of a content folder, one string a file keyed by
+// folder and name: the lines joined by single spaces, so that a sentence
+// reads the same however it is wrapped. The item lists of the lessons and of
+// the top-ten windows hold titles, not sentences, and are left out.
+std::map<std::string, std::string> Sentences(const std::string& folder)
+{
+    static const std::regex spaces(R"(\s+)");
+    const QString dir = QStringLiteral(FISCOVA_PROGRAM_DIR "/") + QString::fromStdString(folder) + QLatin1Char('/');
+    std::map<std::string, std::string> texts;
+    for (const QString& file : QDir(dir).entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+        const QString base = file.chopped(4);
+        const bool lessonList = std::any_of(std::begin(kLessons), std::end(kLessons), [&](const LessonGeometry& l) {
+            return base == QLatin1String(l.key);
+        });
+        const bool topTenList = QFileInfo::exists(dir + base + "1.txt") && QFileInfo::exists(dir + base + "10.txt");
+        if ((folder == "data" && lessonList) || (folder == "top10" && topTenList))
+            continue;
+        std::string text;
+        for (const std::string& line : ReadLineList(ContentFilePath(folder + "\\", file.toStdString()), 200))
+            text += line + ' ';
+        texts[folder + "/" + file.toStdString()] = std::regex_replace(text, spaces, " ");
+    }
+    return texts;
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+} // namespace
+
+// Each money fact is stated the same, correct way in every text that gives it.
+TEST_F(Content, FinancialFactsAreStatedOneWayEverywhere)
+{
+    std::map<std::string, std::string> texts;
+    for (const char* folder : {"data", "top10", "facts"})
+        texts.merge(Sentences(folder));
+    ASSERT_GT(texts.size(), 500u);
+
+    const std::regex depositLimit(R"(\b(FDIC|NCUA)\b|insured bank)");
+    const std::regex limitWords(R"(\blimits?\b|\bup to\b)");
+    const std::regex creditShare(R"(\b20(?: percent|%) of )");
+    const std::regex housingGuide(R"(\b(?:28|36) percent)");
+    const std::regex complaint(R"(\bcomplain(?:ts?)? (?:to|with)\b)");
+    const std::regex will(R"(\b(?:your|a|original) will\b|\bwills\b)");
+    const std::string insured = "$250,000 per depositor, per insured bank or credit union, per ownership category";
+    const std::string afterHousing = "take-home pay after rent or mortgage";
+    for (const auto& [file, text] : texts) {
+        // Deposit insurance is given with its figure.
+        EXPECT_FALSE(Has(text, "legal limit")) << file;
+        if (std::regex_search(text, depositLimit) && std::regex_search(text, limitWords)) {
+            EXPECT_TRUE(Has(text, insured)) << file << ": " << text;
+        }
+        // One 20 percent rule of credit, the one the debt-load worksheet applies.
+        for (auto m = std::sregex_iterator(text.begin(), text.end(), creditShare); m != std::sregex_iterator(); ++m) {
+            const std::string rest = m->suffix();
+            EXPECT_TRUE(rest.starts_with(afterHousing) || rest.starts_with("your " + afterHousing))
+                << file << ": " << m->str() << rest.substr(0, 40);
+        }
+        if (Has(text, "20 percent rule")) {
+            EXPECT_TRUE(Has(text, afterHousing)) << file << ": " << text;
+        }
+        // Housing and total debt guides are ceilings, not targets.
+        for (auto m = std::sregex_iterator(text.begin(), text.end(), housingGuide); m != std::sregex_iterator(); ++m)
+            EXPECT_TRUE(std::string(m->prefix()).ends_with("no more than ")) << file << ": " << m->str();
+        // COBRA's length and cost, and the marketplace's window.
+        if (Has(text, "COBRA") && Has(text, "premium")) {
+            EXPECT_TRUE(Has(text, "18 months") && Has(text, "full premium plus a fee")) << file << ": " << text;
+        }
+        if (Has(text, "special enrollment")) {
+            EXPECT_TRUE(Has(text, "60 days")) << file << ": " << text;
+        }
+        // A will kept in a safe deposit box may be out of reach when needed.
+        if (Has(text, "safe deposit") && std::regex_search(text, will)) {
+            EXPECT_TRUE(Has(text, "sealed")) << file << ": " << text;
+        }
+        // A complaint has more than one place to go.
+        if (std::regex_search(text, complaint)) {
+            const int routes = (Has(text, "CFPB") || Has(text, "Consumer Financial Protection Bureau")) +
+                               Has(text, "ReportFraud.ftc.gov") + Has(text, "attorney general");
+            EXPECT_GE(routes, 2) << file << ": " << text;
+        }
+        // Private refinancing of federal student loans gives up their protections.
+        if (Has(text, "efinanc") && Has(text, "private") && Has(text, "student")) {
+            EXPECT_TRUE(Has(text, "gives up federal")) << file << ": " << text;
+        }
+    }
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const auto& entry) {
+        const std::string& text = entry.second;
+        return Has(text, "Loan Simulator") && Has(text, "StudentAid.gov") && Has(text, "ncome-driven repayment") &&
+               Has(text, "Public Service Loan Forgiveness");
+    })) << "no text points to the federal loan simulator and its plans";
+    EXPECT_TRUE(Has(texts["data/plan6.txt"], "$50")) << "the travel suggestion names a credit card's protection";
+
+    // The investment triangle: stock, real-estate and international funds at
+    // the top with one warned speculation topic; balanced and bond funds next.
+    ItemListOptions options;
+    options.blankMarkers = true;
+    std::vector<std::string> topics;
+    for (const ContentItem& item : ReadItemList(Path("data\\", "invest.txt"), options)) {
+        if (!item.IsGap())
+            topics.push_back(item.lines[0]);
+    }
+    ASSERT_GE(topics.size(), 16u);
+    EXPECT_EQ(topics[0], "High risk");
+    EXPECT_EQ(topics[6], "Moderate risk");
+    EXPECT_EQ(topics[11], "Low risk");
+    EXPECT_EQ(topics[15], "Very low risk");
+    const auto inTier = [&](size_t first, size_t end, const std::string& name) {
+        return std::find(topics.begin() + first, topics.begin() + end, name) != topics.begin() + end;
+    };
+    for (const char* name : {"Stock funds", "Individual stocks", "Real estate", "International funds", "Speculation"})
+        EXPECT_TRUE(inTier(1, 6, name)) << name << " is not in the high-risk tier";
+    for (const char* name : {"Balanced funds", "Target-date funds", "Bond funds", "Investment-grade bonds"})
+        EXPECT_TRUE(inTier(7, 11, name)) << name << " is not in the moderate-risk tier";
+    const auto topicText = [&](const std::string& name) {
+        const size_t n = std::find(topics.begin(), topics.end(), name) - topics.begin();
+        return texts["data/invest" + std::to_string(n + 1) + ".txt"];
+    };
+    const std::string bets = topicText("Speculation");
+    for (const char* kind : {"Options", "futures", "penny stocks", "cryptocurrency", "collectibles"})
+        EXPECT_TRUE(Has(bets, kind)) << kind;
+    EXPECT_TRUE(Has(bets, "Warning:") && Has(bets, "afford to lose")) << bets;
+    EXPECT_TRUE(Has(topicText("High risk"), "afford to lose"));
+    EXPECT_TRUE(Has(topicText("Savings accounts"), "apps are not banks"));
+
+    // The reality check's statement on paying bills.
+    const auto statements = ReadItemList(Path("data\\", "pvals.txt"));
+    EXPECT_EQ(std::count_if(statements.begin(), statements.end(),
+                            [](const ContentItem& s) {
+                                std::string text = s.lines[0];
+                                for (int i = 1; i < s.lineCount; ++i)
+                                    text += ' ' + s.lines[i];
+                                return text == "I pay my bills and any card balances in full.";
+                            }),
+              1);
 }
