@@ -365,8 +365,11 @@ void LessonPage::DrawTopic(Dc& dc, int index)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(invest ? (open ? kInvestOpenColour : kInvestTopicColour)
                            : (open ? kOpenTopicColour : kTopicColour));
+    // Topics keep left of the text column.
+    const int right = dc.SetTextRight(row_->textX);
     for (int line = 0; line < t.lineCount; ++line)
         dc.TextOut(t.x[line], t.y[line], t.lines[line]);
+    dc.SetTextRight(right);
 }
 
 void LessonPage::DrawText(Dc& dc)

@@ -159,8 +159,11 @@ void TopTenWindow::DrawItem(Dc& dc, int index, COLORREF colour)
     dc.SelectFont(kItemFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(colour);
+    // The items keep left of the detail area, which a new choice repaints.
+    const int right = dc.SetTextRight(kDetailArea.left - 3);
     for (int i = 0; i < item.lineCount; ++i)
         dc.TextOut(item.places[i].x, item.places[i].y, item.lines[i]);
+    dc.SetTextRight(right);
 }
 
 void TopTenWindow::DrawDetail(Dc& dc)
@@ -168,6 +171,7 @@ void TopTenWindow::DrawDetail(Dc& dc)
     dc.SelectFont(kDetailFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kDetailColour);
+    const int right = dc.SetTextRight(kDetailArea.right);
     for (size_t i = 0; i < detail_.size(); ++i) {
         const int y = kDetailTop + kDetailStep * static_cast<int>(i);
         dc.TextOut(kDetailX, y, detail_[i]);
@@ -179,6 +183,7 @@ void TopTenWindow::DrawDetail(Dc& dc)
             dc.SelectFont(plain);
         }
     }
+    dc.SetTextRight(right);
 }
 
 void TopTenWindow::OnPaint(Dc& dc)

@@ -3,6 +3,7 @@
 #include "platform/AnsiText.h"
 #include "platform/Bitmap.h"
 #include "platform/QtBridge.h"
+#include "platform/TextFit.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -30,6 +32,7 @@ struct Dc::State {
     int mapMode = MM_TEXT;
     Size windowExt{1, 1};
     Size viewportExt{1, 1};
+    int textRight = kSurfaceEdge;
     std::optional<QRegion> deviceClip;
     std::optional<QRectF> logicalClip;
 
@@ -118,24 +121,87 @@ UINT Dc::SetTextAlign(UINT align)
     return std::exchange(state_->textAlign, align);
 }
 
+namespace {
+
+// The left edge of a line `width` wide drawn at x under `align`.
+int LineLeft(int x, int width, UINT align)
+{
+    if ((align & TA_CENTER) == TA_CENTER)
+        return x - width / 2;
+    if (align & TA_RIGHT)
+        return x - width;
+    return x;
+}
+
+// How far a line from `left`, `width` wide, stands out of [space.first, space.second).
+int Overshoot(int left, int width, std::pair<int, int> space)
+{
+    return std::max(space.first - left, left + width - space.second);
+}
+
+} // namespace
+
+std::pair<int, int> Dc::TextSpace() const
+{
+    int left = 0;
+    int right = kSurfaceEdge;
+    if (device_ && device_->width() > 0) {
+        const QTransform toLogical = state_->Transform().inverted();
+        left = static_cast<int>(std::ceil(toLogical.map(QPointF(0, 0)).x()));
+        right = static_cast<int>(std::floor(toLogical.map(QPointF(device_->width(), 0)).x()));
+    }
+    if (state_->logicalClip) {
+        left = std::max(left, static_cast<int>(state_->logicalClip->left()));
+        right = std::min(right, static_cast<int>(state_->logicalClip->right() + 1));
+    }
+    return {left, std::min(right, state_->textRight)};
+}
+
 void Dc::TextOut(int x, int y, std::string_view text)
 {
     Painting p(*this);
-    const QFont& font = ToQFont(state_->font);
-    const QFontMetrics metrics(font);
+    QFont font = ToQFont(state_->font);
     const QString str = FromAnsi(text);
-    const int width = metrics.horizontalAdvance(str);
-    int left = x;
-    if ((state_->textAlign & TA_CENTER) == TA_CENTER)
-        left = x - width / 2;
-    else if (state_->textAlign & TA_RIGHT)
-        left = x - width;
+    const QFontMetrics natural(font);
+    int width = natural.horizontalAdvance(str);
+    const std::pair<int, int> space = TextSpace();
+    int overshoot = Overshoot(LineLeft(x, width, state_->textAlign), width, space);
+    if (overshoot > 0) {
+        // Condensed no more than needed: start at the stretch the width
+        // asks for and narrow while the line still stands out. Full hinting
+        // would round the stretch to whole pixel sizes.
+        font.setHintingPreference(QFont::PreferVerticalHinting);
+        const int wanted = 100 * (width - overshoot) / std::max(width, 1);
+        for (int stretch = std::clamp(wanted + 1, kMinTextStretch, 99);
+             stretch >= kMinTextStretch && overshoot > 0; --stretch) {
+            font.setStretch(stretch);
+            width = QFontMetrics(font).horizontalAdvance(str);
+            overshoot = Overshoot(LineLeft(x, width, state_->textAlign), width, space);
+        }
+        const std::string owner = owner_.empty() ? "a drawing surface" : owner_;
+        if (overshoot > 0)
+            ReportTextOverflow({owner, std::string(text), overshoot});
+        else
+            ReportTextCondensed(owner, std::string(text), font.stretch());
+    }
+    const QFontMetrics metrics(font);
+    const int left = LineLeft(x, width, state_->textAlign);
     const int top = (state_->textAlign & TA_BASELINE) == TA_BASELINE ? y - metrics.ascent() : y;
     if (state_->bkMode == OPAQUE)
         p->fillRect(QRect(left, top, width, metrics.ascent() + metrics.descent()), ToQColor(state_->bkColor));
     p->setFont(font);
     p->setPen(ToQColor(state_->textColor));
     p->drawText(left, top + metrics.ascent(), str);
+}
+
+int Dc::SetTextRight(int right)
+{
+    return std::exchange(state_->textRight, right);
+}
+
+void Dc::SetOwnerName(std::string name)
+{
+    owner_ = std::move(name);
 }
 
 Size Dc::GetTextExtent(std::string_view text) const

@@ -7,7 +7,9 @@
 #include "platform/Types.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 
 class QPainter;
 class QPaintDevice;
@@ -75,6 +77,14 @@ public:
     // baseline at y under TA_BASELINE.
     void TextOut(int x, int y, std::string_view text);
     Size GetTextExtent(std::string_view text) const;
+    // The right edge (logical) of the column that the following lines must
+    // fit in; kSurfaceEdge means the edge of the surface itself. Returns the
+    // previous edge. A line that does not fit is condensed or reported
+    // (platform/TextFit.h).
+    int SetTextRight(int right);
+    static constexpr int kSurfaceEdge = 1 << 30;
+    // Names the surface in reports of lines that do not fit.
+    void SetOwnerName(std::string name);
 
     // Lines and shapes, with Windows' conventions: lines leave out their last
     // point, rectangles their right and bottom edges.
@@ -115,7 +125,10 @@ public:
 private:
     struct State;
     class Painting;
+    // Where the following lines may stand: [left, right) in logical units.
+    std::pair<int, int> TextSpace() const;
     QPaintDevice* device_;
+    std::string owner_;
     std::unique_ptr<QPainter> persistent_;
     std::unique_ptr<State> state_;
 };

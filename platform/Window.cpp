@@ -14,6 +14,10 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <memory>
+#include <typeinfo>
 #include <utility>
 
 namespace platform {
@@ -87,6 +91,7 @@ void WindowWidget::PaintInvalidArea()
     const QRegion region = std::exchange(invalid_, QRegion());
     const bool erase = std::exchange(erase_, false);
     Dc dc(&backing_);
+    dc.SetOwnerName(owner_->DescribeWindow());
     dc.SetDeviceClip(region);
     if (erase)
         owner_->OnEraseBackground(dc);
@@ -413,6 +418,16 @@ std::string Window::GetWindowText() const
     return widget_ ? ToAnsi(widget_->windowTitle()) : std::string();
 }
 
+std::string Window::DescribeWindow() const
+{
+    int status = 0;
+    const std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status), std::free);
+    std::string name = status == 0 && demangled ? demangled.get() : typeid(*this).name();
+    const std::string text = GetWindowText();
+    return text.empty() ? name : name + " \"" + text + "\"";
+}
+
 void Window::SetFixedFrame(bool caption)
 {
     if (!widget_ || !widget_->isWindow())
@@ -517,6 +532,7 @@ void Window::Present(const Rect& rect)
 ClientDc::ClientDc(Window* window)
     : Dc(window->widget_ ? static_cast<QPaintDevice*>(&window->widget_->Backing()) : nullptr), window_(window)
 {
+    SetOwnerName(window->DescribeWindow());
 }
 
 ClientDc::~ClientDc()

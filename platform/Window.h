@@ -71,6 +71,8 @@ public:
     Window* GetParent() const;
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
+    // The window's class, and its text when it has one, for reports.
+    std::string DescribeWindow() const;
     // Makes a top-level window fixed in size, without resize handles or a
     // maximise button, with or without a caption.
     void SetFixedFrame(bool caption);

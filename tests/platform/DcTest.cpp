@@ -1,6 +1,7 @@
 // Drawing with Windows' conventions: text from the top of its cell, shapes
 // without their right and bottom edges, origins and clipping.
 #include "platform/Dc.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
 
 #include <QImage>
@@ -90,4 +91,68 @@ TEST(Dc, OriginAndClipMoveAndLimitDrawing)
     EXPECT_EQ(PixelOf(image, 65, 5), RGB(0, 0, 255));
     EXPECT_EQ(PixelOf(image, 55, 5), kWhite);
     EXPECT_EQ(PixelOf(image, 65, 15), kWhite);
+}
+
+TEST(Dc, LinesTooWideAreCondensedJustEnoughOrReported)
+{
+    TextOverflowRecorder overflows;
+    const std::string line = "Every line stands whole in the space it is drawn in";
+    QImage image = Blank(900, 30);
+    const QRect everything(0, 0, 900, 30);
+    Dc dc(&image);
+    dc.SetOwnerName("the test page");
+    dc.SelectFont({"Arial", 16});
+    dc.SetBkMode(TRANSPARENT);
+    const int natural = dc.GetTextExtent(line).cx;
+
+    // Room for the whole line: drawn at its own width.
+    dc.TextOut(10, 5, line);
+    const int naturalEnd = LastInkColumn(image, everything, kWhite);
+    EXPECT_GT(naturalEnd, 10 + natural - 6);
+
+    // A column 8 % narrower: condensed to end inside it, not far before it.
+    image.fill(Qt::white);
+    const int column = 10 + natural * 92 / 100;
+    dc.SetTextRight(column);
+    dc.TextOut(10, 5, line);
+    const int condensedEnd = LastInkColumn(image, everything, kWhite);
+    EXPECT_LT(condensedEnd, column);
+    EXPECT_GT(condensedEnd, column - natural * 3 / 100);
+    EXPECT_TRUE(overflows.overflows.empty());
+
+    // Half the room: no narrower than 85 %, and reported with where and by how much.
+    dc.SetTextRight(10 + natural / 2);
+    dc.TextOut(10, 5, line);
+    ASSERT_EQ(overflows.overflows.size(), 1u);
+    EXPECT_EQ(overflows.overflows[0].owner, "the test page");
+    EXPECT_EQ(overflows.overflows[0].text, line);
+    EXPECT_NEAR(overflows.overflows[0].overshoot, natural * 85 / 100 - natural / 2, natural / 50 + 2);
+
+    // The surface's own edge counts too, from wherever the line is aligned.
+    dc.SetTextRight(Dc::kSurfaceEdge);
+    dc.SetTextAlign(TA_RIGHT);
+    dc.TextOut(natural / 2, 5, line);
+    ASSERT_EQ(overflows.overflows.size(), 2u);
+    dc.SetTextAlign(TA_CENTER);
+    dc.TextOut(450, 5, line);
+    EXPECT_EQ(overflows.overflows.size(), 2u);
+}
+
+TEST(Dc, ScaledPagesMeasureLinesInTheirOwnUnits)
+{
+    TextOverflowRecorder overflows;
+    QImage page = Blank(300, 400); // a page of 600 logical units across
+    Dc dc(&page);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(600, 800);
+    dc.SetViewportExt(300, 400);
+    dc.SelectFont({"Arial", 40});
+    const std::string line = "A report line of some length";
+    const int natural = dc.GetTextExtent(line).cx;
+    ASSERT_LT(natural, 580);
+    ASSERT_GT(natural, 300);
+    dc.TextOut(10, 10, line);
+    EXPECT_TRUE(overflows.overflows.empty());
+    dc.TextOut(600 - natural * 85 / 100 + 20, 60, line);
+    EXPECT_EQ(overflows.overflows.size(), 1u);
 }

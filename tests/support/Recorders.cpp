@@ -23,6 +23,36 @@ int MessageBoxRecorder::Show(const std::string& text, const std::string& caption
     return platform::IDOK;
 }
 
+TextOverflowRecorder::TextOverflowRecorder() : previous_(platform::SetTextFitReporter(this)) {}
+
+TextOverflowRecorder::~TextOverflowRecorder()
+{
+    platform::SetTextFitReporter(previous_);
+}
+
+void TextOverflowRecorder::Overflow(const platform::TextOverflow& overflow)
+{
+    overflows.push_back(overflow);
+}
+
+void TextOverflowRecorder::Condensed(const std::string&, const std::string& text, int)
+{
+    condensed.insert(text);
+}
+
+void ReportingOverflows::Overflow(const platform::TextOverflow& overflow)
+{
+    ++count;
+    std::fprintf(stderr, "text does not fit in %s by %d pixels: \"%s\"\n", overflow.owner.c_str(),
+                 overflow.overshoot, overflow.text.c_str());
+}
+
+void ReportingOverflows::Condensed(const std::string& owner, const std::string& text, int stretch)
+{
+    if (condensed.insert(text).second)
+        std::fprintf(stderr, "condensed to %d %% in %s: \"%s\"\n", stretch, owner.c_str(), text.c_str());
+}
+
 FakeClock::FakeClock()
 {
     platform::SetClock(this);

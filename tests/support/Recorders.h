@@ -4,10 +4,12 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Sound.h"
+#include "platform/TextFit.h"
 #include "platform/Timing.h"
 #include "platform/Window.h"
 
 #include <QTemporaryDir>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,6 +29,32 @@ public:
 
 private:
     platform::MessageBoxHandler* previous_;
+};
+
+// Records lines drawn too wide for their space, and those drawn condensed
+// to fit, while it exists.
+class TextOverflowRecorder : public platform::TextFitReporter {
+public:
+    TextOverflowRecorder();
+    ~TextOverflowRecorder() override;
+    void Overflow(const platform::TextOverflow& overflow) override;
+    void Condensed(const std::string& owner, const std::string& text, int stretch) override;
+
+    std::vector<platform::TextOverflow> overflows;
+    std::set<std::string> condensed;
+
+private:
+    platform::TextFitReporter* previous_;
+};
+
+// Reports every line drawn too wide on the standard error and counts them;
+// lines drawn condensed to fit are listed once each.
+class ReportingOverflows : public platform::TextFitReporter {
+public:
+    void Overflow(const platform::TextOverflow& overflow) override;
+    void Condensed(const std::string& owner, const std::string& text, int stretch) override;
+    int count = 0;
+    std::set<std::string> condensed;
 };
 
 // A clock whose waits take no real time; it only moves when waited on.

@@ -51,6 +51,17 @@ int LastInkRow(const QImage& image, const QRect& area, COLORREF background)
     return -1;
 }
 
+int LastInkColumn(const QImage& image, const QRect& area, COLORREF background)
+{
+    for (int x = area.right(); x >= area.left(); --x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (PixelOf(image, x, y) != background)
+                return x;
+        }
+    }
+    return -1;
+}
+
 bool ContainsColour(const QImage& image, const QRect& area, COLORREF colour, int tolerance)
 {
     for (int y = area.top(); y <= area.bottom(); ++y) {

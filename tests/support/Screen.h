@@ -17,5 +17,8 @@ platform::COLORREF PixelOf(const QImage& image, int x, int y);
 // a colour other than `background`; -1 when none.
 int FirstInkRow(const QImage& image, const QRect& area, platform::COLORREF background);
 int LastInkRow(const QImage& image, const QRect& area, platform::COLORREF background);
+// The last column (inclusive) of a rectangle that holds such a pixel; -1
+// when none.
+int LastInkColumn(const QImage& image, const QRect& area, platform::COLORREF background);
 // Whether any pixel of the rectangle has the colour.
 bool ContainsColour(const QImage& image, const QRect& area, platform::COLORREF colour, int tolerance = 0);

@@ -1,6 +1,7 @@
 // Runs the tests inside a GUI session, headless unless told otherwise. No
 // test ever waits on a real message box or plays a real sound: boxes that
-// a test does not expect are answered and reported, sounds are silent.
+// a test does not expect are answered and reported, sounds are silent, and
+// a line of text drawn too wide for its space fails the test.
 #include "kit/OwnResources.h"
 #include "platform/Dialog.h"
 #include "platform/Framework.h"
@@ -23,6 +24,16 @@ public:
     }
 };
 
+// Any line drawn too wide for its space fails the test that drew it.
+class UnexpectedOverflows : public platform::TextFitReporter {
+public:
+    void Overflow(const platform::TextOverflow& overflow) override
+    {
+        ADD_FAILURE() << "text does not fit in " << overflow.owner << " by " << overflow.overshoot
+                      << " pixels: \"" << overflow.text << "\"";
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -32,6 +43,8 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     UnexpectedBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
+    UnexpectedOverflows overflows;
+    platform::SetTextFitReporter(&overflows);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
     RegisterOwnResources();
@@ -40,5 +53,6 @@ int main(int argc, char** argv)
     const int result = RUN_ALL_TESTS();
     platform::SetSoundBackend(nullptr);
     platform::SetMessageBoxHandler(nullptr);
+    platform::SetTextFitReporter(nullptr);
     return result;
 }

@@ -1,7 +1,8 @@
 // The course tour: starts the program, walks every screen the way a user
 // does, and writes a picture of each screen with an HTML index of them.
 //   fiscova_tour <gallery folder>
-// It fails on any message box and on any screen that comes up blank.
+// It fails on any message box, on any line of text too wide for its space
+// and on any screen that comes up blank.
 #include "app/CFinApp.h"
 #include "app/CMainFrame.h"
 #include "tests/support/Driver.h"
@@ -18,10 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-
-namespace {
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -50,6 +47,8 @@ int main(int argc, char** argv)
     platform::GuiSession session(argc, argv);
     ReportingBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
+    ReportingOverflows overflows;
+    platform::SetTextFitReporter(&overflows);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
     // The splash closes on a click, as a user would close it.
@@ -63,9 +62,10 @@ int main(int argc, char** argv)
         return 1;
     }
     Tour tour(app, gallery.toStdString());
-    const bool ok = RunTour(tour) && boxes.count == 0;
+    const bool ok = RunTour(tour) && boxes.count == 0 && overflows.count == 0;
     tour.WriteIndex();
     app.ExitInstance();
-    std::printf("%d screens, %d message boxes: %s\n", tour.Screens(), boxes.count, ok ? "passed" : "FAILED");
+    std::printf("%d screens, %d message boxes, %d lines too wide: %s\n", tour.Screens(), boxes.count,
+                overflows.count, ok ? "passed" : "FAILED");
     return ok ? 0 : 1;
 }
