@@ -30,11 +30,11 @@ constexpr int kOverviewStep = 14;
 // Each learning module's overview, below the presenter.
 const std::vector<std::string> kOverviews[4] = {
     {"Believe it or not, your attitude about money plays a significant",
-     "role in how you earn, spend and save it. Your beliefs come from",
-     "your family, your friends and your own experiences. Here you",
-     "will take a financial reality check and discover your spending",
-     "type, so that you can see what drives your money decisions and",
-     "choose the habits that will move you toward your goals.", "Start with a section on the left."},
+     "role in how you earn, spend and save it. Your beliefs come",
+     "from your family, your friends and your own experiences.",
+     "Here you will take a financial reality check and discover your",
+     "spending type, so that you can see what drives your money",
+     "decisions and choose habits that move you toward your goals.", "Start with a section on the left."},
     {"Good money management requires a plan of action in order to ",
      "reach your goals. Here you will work out your net worth, build",
      "a monthly budget, compare it with an average household, find",
@@ -46,9 +46,9 @@ const std::vector<std::string> kOverviews[4] = {
      "the true cost of credit, check whether your debt load is too",
      "high, and learn how to read and protect your credit report.", "Start with a section on the left."},
     {"Planning today can lead to a better tomorrow. In order to plan for ",
-     "the future, you need to know where you want to go. Here you will",
-     "see how money grows and how inflation shrinks it, set your goals,",
-     "find out how much risk you can tolerate, and explore the ways", "to save and invest."},
+     "the future, you need to know where you want to go. Here you",
+     "will see how money grows and how inflation shrinks it, set",
+     "your goals, find out how much risk you can tolerate, and", "explore the ways to save and invest."},
 };
 
 } // namespace

@@ -24,6 +24,7 @@
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 
 using namespace platform;
 using namespace places;
@@ -82,6 +83,29 @@ TEST_F(Navigation, EachMenuItemEntersItsModule)
         EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
     }
     EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(Navigation, OverviewsFitTheirPageAndOnlyTheirGivenFirstLinesAreCondensed)
+{
+    // The first line of each overview is the course's own fixed wording and
+    // may be drawn condensed; the lines that follow it fit as written.
+    const std::set<std::string> firstLines = {
+        "Believe it or not, your attitude about money plays a significant",
+        "Good money management requires a plan of action in order to ",
+        "Credit and debt are two things we must learn to manage. Most",
+        "Planning today can lead to a better tomorrow. In order to plan for ",
+    };
+    for (int item = 1; item <= 4; ++item) {
+        TextOverflowRecorder fit;
+        EnterModule(item);
+        ASSERT_TRUE(program.view().Intro()->IsWindowVisible());
+        program.view().Intro()->Invalidate();
+        Driver::Settle();
+        EXPECT_TRUE(fit.overflows.empty()) << item;
+        for (const std::string& line : fit.condensed)
+            EXPECT_TRUE(firstLines.count(line)) << "condensed: " << line;
+        drive.Click(kSideX, kMainMenuY);
+    }
 }
 
 TEST_F(Navigation, EachModuleShowsItsOwnSideButtons)
