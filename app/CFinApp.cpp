@@ -35,6 +35,7 @@ CFinApp::CFinApp() = default;
 
 CFinApp::~CFinApp()
 {
+    Windows() = SharedWindows{};
     factsWindow_.reset();
     topTenWindow_.reset();
     videoWindow_.reset();
@@ -71,23 +72,36 @@ bool CFinApp::InitInstance()
         contentLocation_ = location;
 
     // 7. Document, frame and view; the view's first update runs inside.
-    docTemplate_ = std::make_unique<CSingleDocTemplate>(
-        [] { return std::make_unique<CFinDoc>(); }, [] { return std::make_unique<CMainFrame>(); },
-        [](CFrameWnd* frame) { return std::make_unique<CFinView>(frame); }, kClientWidth, kClientHeight);
+    docTemplate_ = std::make_unique<CSingleDocTemplate>([] { return std::make_unique<CFinDoc>(); },
+                                                        [this]() -> std::unique_ptr<CFrameWnd> {
+                                                            auto frame = std::make_unique<CMainFrame>();
+                                                            Windows().mainWindow = frame.get();
+                                                            return frame;
+                                                        },
+                                                        [this](CFrameWnd* frame) -> std::unique_ptr<CView> {
+                                                            auto view = std::make_unique<CFinView>(frame);
+                                                            Windows().view = view.get();
+                                                            return view;
+                                                        },
+                                                        kClientWidth, kClientHeight);
     if (!docTemplate_->OpenDocumentFile())
         return false;
     SetMainWnd(docTemplate_->Frame());
 
     // 8.
-    iconic_ = false;
+    Flags().iconic = false;
     MainFrame()->SetWindowText("Fiscova");
 
-    // 9. The windows shared by all modules.
-    detailPageCreated_ = true;
+    // 9. The windows shared by all modules. The detailed worksheets' panel
+    // is not among them yet.
     calculator_ = std::make_unique<Calculator>(MainFrame());
     videoWindow_ = std::make_unique<VideoWindow>(MainFrame());
     topTenWindow_ = std::make_unique<TopTenWindow>(MainFrame());
     factsWindow_ = std::make_unique<Window>(MainFrame());
+    Windows().calculator = calculator_.get();
+    Windows().video = videoWindow_.get();
+    Windows().topTen = topTenWindow_.get();
+    Windows().facts = factsWindow_.get();
 
     // 10. Centre on screens wider than the program, show.
     if (GetSystemMetrics(SM_CXSCREEN) > kClientWidth)
@@ -97,6 +111,7 @@ bool CFinApp::InitInstance()
 
     // 11. The shared record: filled by the first load of the saved-work file.
     sharedRecord_ = std::make_unique<CFinData>();
+    Windows().record = sharedRecord_.get();
     SetSharedRecord(sharedRecord_.get());
     return true;
 }
@@ -104,6 +119,7 @@ bool CFinApp::InitInstance()
 int CFinApp::ExitInstance()
 {
     SetSharedRecord(nullptr);
+    Windows().record = nullptr;
     sharedRecord_.reset();
     return CWinApp::ExitInstance();
 }
@@ -113,29 +129,9 @@ CMainFrame* CFinApp::MainFrame() const
     return docTemplate_ ? static_cast<CMainFrame*>(docTemplate_->Frame()) : nullptr;
 }
 
-platform::Window* CFinApp::CalculatorWindow() const
-{
-    return calculator_.get();
-}
-
-platform::Window* CFinApp::MainWindow() const
-{
-    return MainFrame();
-}
-
-platform::Window* CFinApp::View() const
-{
-    return FinView();
-}
-
 CFinView* CFinApp::FinView() const
 {
     return docTemplate_ ? static_cast<CFinView*>(docTemplate_->View()) : nullptr;
-}
-
-std::string CFinApp::CurrentMediaName() const
-{
-    return videoWindow_ ? videoWindow_->Media() : std::string();
 }
 
 std::string CFinApp::DataPath(const std::string& name) const

@@ -4,7 +4,7 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/Calculator.h"
-#include "kit/DetailedWorksheet.h"
+#include "kit/DetailPanel.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
@@ -47,25 +47,25 @@ bool CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 
 void CMainFrame::SendToView(UINT message)
 {
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(message);
 }
 
 void CMainFrame::StoreDetailEntries()
 {
-    DetailedWorksheet* detail = App().DetailPage();
-    if (App().PageWindowsExist() && detail && detail->IsShowing())
+    DetailPanel* detail = App().Windows().detailPanel;
+    if (App().Windows().Created() && detail && detail->IsShowing())
         detail->StoreEntries();
 }
 
 void CMainFrame::HideVideo()
 {
-    HideIfVisible(App().Video());
+    HideIfVisible(App().Windows().video);
 }
 
 void CMainFrame::OnPaint(Dc&)
 {
-    App().SetIconic(false);
+    App().Flags().iconic = false;
 }
 
 void CMainFrame::OnActivateApp(bool active)
@@ -74,33 +74,33 @@ void CMainFrame::OnActivateApp(bool active)
         SendToView(VM_ACTIVATE);
         App().Art().RealizeModulePalette();
         Invalidate();
-        if (App().PageWindowsExist() && App().TopTen() && App().TopTen()->IsWindowVisible())
-            App().TopTen()->Invalidate();
+        if (App().Windows().Created() && App().Windows().topTen && App().Windows().topTen->IsWindowVisible())
+            App().Windows().topTen->Invalidate();
         return;
     }
     SendToView(VM_DEACTIVATE);
-    if (VideoWindow* video = App().Video())
+    if (VideoWindow* video = App().Windows().video)
         video->Deactivate();
     DismissCalculator();
-    if (App().PageWindowsExist()) {
-        DetailedWorksheet* detail = App().DetailPage();
+    if (App().Windows().Created()) {
+        DetailPanel* detail = App().Windows().detailPanel;
         if (detail && detail->IsShowing()) {
             detail->StoreEntries();
             detail->HidePanel();
         }
     }
-    if (!App().GetExiting())
+    if (!App().Flags().exiting)
         Invalidate();
 }
 
 void CMainFrame::OnMove()
 {
-    if (!App().PageWindowsExist())
+    if (!App().Windows().Created())
         return;
     StoreDetailEntries();
     HideVideo();
-    HideIfVisible(App().TopTen());
-    HideIfVisible(App().FactsWindow());
+    HideIfVisible(App().Windows().topTen);
+    HideIfVisible(App().Windows().facts);
     SendToView(VM_MOVED);
 }
 
@@ -109,15 +109,15 @@ void CMainFrame::OnSysCommand(UINT command)
     if (command == SC_MINIMIZE) {
         SendToView(VM_DEACTIVATE);
         StoreDetailEntries();
-        HideIfVisible(App().TopTen());
+        HideIfVisible(App().Windows().topTen);
         HideVideo();
-        App().SetIconic(true);
+        App().Flags().iconic = true;
     } else if (command == SC_RESTORE) {
         App().Art().RealizeModulePalette();
         SendToView(VM_PALETTE);
-        App().SetIconic(false);
-        if (App().PageWindowsExist() && App().DetailPage())
-            App().DetailPage()->StoreEntries();
+        App().Flags().iconic = false;
+        if (App().Windows().Created() && App().Windows().detailPanel)
+            App().Windows().detailPanel->StoreEntries();
     }
 }
 
@@ -127,11 +127,11 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return CFrameWnd::WindowProc(message, wParam, lParam);
     SendToView(VM_DEACTIVATE);
     HideVideo();
-    if (App().GetIconic()) {
+    if (App().Flags().iconic) {
         ShowWindow(SW_RESTORE);
         App().Art().RealizeModulePalette();
     }
-    if (App().GetExiting())
+    if (App().Flags().exiting)
         return CFrameWnd::WindowProc(message, wParam, lParam);
     // The window stays: the exit screen is the only way out.
     SendToView(VM_EXIT_SCREEN);

@@ -193,7 +193,7 @@ ChooserPage::ChooserPage(Window* view) : PageWindow(view) {}
 
 bool ChooserPage::StillBelongsHere() const
 {
-    return row_ && row_->still && row_->module == App().GetCurrentModule();
+    return row_ && row_->still && row_->module == App().Flags().currentModule;
 }
 
 int ChooserPage::PromptY() const
@@ -215,7 +215,7 @@ void ChooserPage::setKey(const std::string& key)
     still_.Release();
     if (!row_)
         return;
-    const bool ownModule = row_->module == App().GetCurrentModule();
+    const bool ownModule = row_->module == App().Flags().currentModule;
     if (ownModule) {
         choiceCount_ = row_->choiceCount;
         for (int k = 0; k < choiceCount_; ++k) {
@@ -227,17 +227,14 @@ void ChooserPage::setKey(const std::string& key)
         if (row_->still)
             App().Art().LoadBitmapByName(still_, row_->still);
     }
-    if (row_->panel && App().TopTen())
-        App().TopTen()->SetList(row_->panel);
+    if (row_->panel && App().Windows().topTen)
+        App().Windows().topTen->SetList(row_->panel);
 }
 
 void ChooserPage::OnPaint(Dc& dc)
 {
     NavBar& nav = App().Nav();
-    nav.EnableNavButton0(key_ == kBorrowingKey);
-    nav.EnableNavButton1(resultsMode_);
-    nav.EnableNavButton2(0);
-    nav.EnableNavButton3(resultsMode_);
+    EnableNav(key_ == kBorrowingKey, resultsMode_, false, resultsMode_);
     App().Art().DrawModuleBackground(dc);
     nav.DrawNavBar(dc);
     for (int k = 0; k < choiceCount_; ++k)
@@ -246,7 +243,7 @@ void ChooserPage::OnPaint(Dc& dc)
         DrawTextBlock(dc, headingBlock_, static_cast<int>(headingBlock_.size()), true);
     if (StillBelongsHere())
         App().Art().DrawBitmap(dc, still_, row_->stillX, row_->stillY);
-    App().Video()->SetMedia("");
+    App().Windows().video->SetMedia("");
     dc.SelectFont(kPromptFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kPromptColour);
@@ -294,20 +291,13 @@ void ChooserPage::OnLButtonDown(UINT flags, Point point)
     }
 }
 
-void ChooserPage::SendToView(UINT command)
-{
-    if (Window* view = App().View())
-        view->SendMessage(command);
-}
-
 void ChooserPage::OnLButtonUp(UINT, Point point)
 {
     const int nav = App().Nav().NavClick(point.x, point.y);
     if (nav == 0) {
         SendToView(VM_PRINT_BORROWING);
     } else if (nav == 1) {
-        if (Window* view = App().View())
-            view->PostMessage(VM_SURVEY_HABITS_LAST);
+        PostToView(VM_SURVEY_HABITS_LAST);
         ShowWindow(SW_HIDE);
     } else if (nav == 3 && (key_ == kBorrowingKey || key_ == kBorrowingReturnKey)) {
         setKey(kBorrowingSection);

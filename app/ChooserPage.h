@@ -23,6 +23,7 @@ public:
     // Fills the page for the key ("FIN2", "MAN3", "CRED4", "PLAN2",
     // "habitsur" ...), loads its pictures and names its top-ten list.
     void setKey(const std::string& key);
+    void TakeKey(const std::string& key) override { setKey(key); }
     const std::string& Key() const { return key_; }
     bool ResultsMode() const { return resultsMode_; }
     int ChoiceCount() const { return choiceCount_; }
@@ -41,7 +42,6 @@ protected:
 
 private:
     bool StillBelongsHere() const;
-    void SendToView(platform::UINT command);
 
     std::string key_;
     const ChooserKey* row_ = nullptr;

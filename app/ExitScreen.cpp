@@ -28,7 +28,7 @@ constexpr int kThanksStep = 17;
 
 void FocusMainWindow()
 {
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
 }
 
@@ -48,7 +48,7 @@ ExitScreen::ExitScreen(Window* view) : Window(view)
 
 void ExitScreen::FitToFrame()
 {
-    const Window* frame = App().MainWindow();
+    const Window* frame = App().Windows().mainWindow;
     MoveWindow(frame ? frame->GetClientRect() : Rect{0, 0, 640, 480});
 }
 
@@ -154,12 +154,12 @@ void ExitScreen::OnLButtonUp(UINT, Point point)
 
 void ExitScreen::Choose(int index)
 {
-    Window* view = App().View();
-    Window* main = App().MainWindow();
+    Window* view = App().Windows().view;
+    Window* main = App().Windows().mainWindow;
     switch (index) {
     case kKeep:
         // The saved-work file stays as the pages last saved it.
-        App().SetExiting(true);
+        App().Flags().exiting = true;
         if (view)
             view->SendMessage(VM_HIDE_PAGES);
         if (main)
@@ -171,7 +171,7 @@ void ExitScreen::Choose(int index)
         CFinData defaults;
         defaults.Reset();
         defaults.Save();
-        App().SetExiting(true);
+        App().Flags().exiting = true;
         if (main)
             main->SendMessage(WM_COMMAND, ID_APP_EXIT);
         break;

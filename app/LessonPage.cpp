@@ -255,7 +255,7 @@ void LessonPage::open(const std::string& key)
         App().Art().LoadBitmapByName(tiers_[static_cast<size_t>(tier)], name);
     }
     if (key == "agency")
-        App().Video()->SetMedia(row_->media);
+        App().Windows().video->SetMedia(row_->media);
     ReadList();
     ReadText(0);
 }
@@ -334,17 +334,17 @@ void LessonPage::OnPageShown()
         return;
     if (IsInvest()) {
         const RiskLevel* level = LevelFor(riskScore_);
-        App().Video()->SetMedia(level ? level->media : kNoScoreMedia);
+        App().Windows().video->SetMedia(level ? level->media : kNoScoreMedia);
     } else if (key_ != "agency") {
-        App().Video()->SetMedia(row_->media);
+        App().Windows().video->SetMedia(row_->media);
     }
     if (row_->panel)
-        App().TopTen()->SetList(row_->panel);
+        App().Windows().topTen->SetList(row_->panel);
 }
 
 Point LessonPage::BackgroundPlace() const
 {
-    return App().GetCurrentModule() == ModulePlanning ? Point{298, 121} : Point{260, 110};
+    return App().Flags().currentModule == ModulePlanning ? Point{298, 121} : Point{260, 110};
 }
 
 void LessonPage::DrawBackground(Dc& dc)
@@ -404,10 +404,7 @@ void LessonPage::OnPaint(Dc& dc)
         art.DrawBitmap(dc, tiers_[static_cast<size_t>(tier)], kTierX, kTierY[tier]);
     DrawHeading(dc, row_->title);
     NavBar& nav = App().Nav();
-    nav.EnableNavButton0(row_->print);
-    nav.EnableNavButton1(row_->back);
-    nav.EnableNavButton2(0);
-    nav.EnableNavButton3(1);
+    EnableNav(row_->print, row_->back, false, true);
     nav.DrawNavBar(dc);
     DrawTextBlock(dc, InstructionLines());
     for (int i = 0; i < static_cast<int>(topics_.size()); ++i)
@@ -448,32 +445,25 @@ void LessonPage::OnLButtonDown(UINT flags, Point point)
     PageWindow::OnLButtonDown(flags, point);
 }
 
-void LessonPage::SendCommand(UINT command)
-{
-    if (Window* view = App().View())
-        view->SendMessage(command);
-}
-
 void LessonPage::OnLButtonUp(UINT, Point point)
 {
     if (!row_)
         return;
     switch (App().Nav().NavClick(point.x, point.y)) {
     case 0:
-        SendCommand(VM_PRINT_LESSON);
+        SendToView(VM_PRINT_LESSON);
         if (IsInvest()) {
             printSecondPart_ = true;
-            SendCommand(VM_PRINT_LESSON);
+            SendToView(VM_PRINT_LESSON);
             printSecondPart_ = false;
         }
         return;
     case 1:
-        if (Window* view = App().View())
-            view->PostMessage(row_->backCommand);
+        PostToView(row_->backCommand);
         break;
     case 2:
     case 3:
-        SendCommand(row_->nextCommand);
+        SendToView(row_->nextCommand);
         break;
     default:
         return;

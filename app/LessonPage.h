@@ -32,6 +32,7 @@ public:
 
     // Sets the page up for the key, reads its list and first text.
     void open(const std::string& key);
+    void TakeKey(const std::string& key) override { open(key); }
     const std::string& Key() const { return key_; }
     const std::vector<Topic>& Topics() const { return topics_; }
     int OpenTopic() const { return openTopic_; }
@@ -68,7 +69,6 @@ private:
     void DrawBackground(platform::Dc& dc);
     void DrawTopic(platform::Dc& dc, int index);
     void DrawText(platform::Dc& dc);
-    void SendCommand(platform::UINT command);
 
     std::string key_;
     const LessonKey* row_ = nullptr;

@@ -3,6 +3,8 @@
 #include "app/ModuleTable.h"
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
+#include "kit/ModuleArt.h"
+#include "kit/ModuleArtLoading.h"
 #include "kit/Modules.h"
 #include "kit/ProgramSounds.h"
 #include "kit/ViewMessages.h"
@@ -31,7 +33,7 @@ MainMenu::MainMenu(Window* view) : Window(view)
 {
     SetCursor(Cursor::Arrow);
     FitToFrame();
-    App().SetCurrentModule(ModuleMainMenu);
+    App().Flags().currentModule = ModuleMainMenu;
     for (int i = 0; i < kItems; ++i) {
         const std::string stem = "IDB_MENU" + std::to_string(i + 1);
         ImageButton& item = items_[static_cast<size_t>(i)];
@@ -46,7 +48,7 @@ MainMenu::MainMenu(Window* view) : Window(view)
 
 void MainMenu::FitToFrame()
 {
-    const Window* frame = App().MainWindow();
+    const Window* frame = App().Windows().mainWindow;
     MoveWindow(frame ? frame->GetClientRect() : Rect{0, 0, 640, 480});
 }
 
@@ -58,9 +60,9 @@ void MainMenu::ClearToWhite()
 
 void MainMenu::OnShowWindow(bool show)
 {
-    if (!show || App().GetCurrentModule() == ModuleExit)
+    if (!show || App().Flags().currentModule == ModuleExit)
         return;
-    App().SetCurrentModule(ModuleMainMenu);
+    App().Flags().currentModule = ModuleMainMenu;
     ClientDc dc(this);
     App().Art().RealizeBitmapPalette(dc, Artwork::ReferenceBitmap(ModuleMainMenu));
     focusTaken_ = false;
@@ -69,7 +71,7 @@ void MainMenu::OnShowWindow(bool show)
 void MainMenu::OnPaint(Dc& dc)
 {
     if (!focusTaken_) {
-        if (Window* main = App().MainWindow())
+        if (Window* main = App().Windows().mainWindow)
             main->SetFocus();
         focusTaken_ = true;
     }
@@ -77,8 +79,8 @@ void MainMenu::OnPaint(Dc& dc)
         paintedOnce_ = true;
         if (!Artwork::IsColorDepthSufficient(dc)) {
             MessageBox("This program will not run in 16-color mode.", "Error", MB_OK);
-            App().SetExiting(true);
-            if (Window* main = App().MainWindow())
+            App().Flags().exiting = true;
+            if (Window* main = App().Windows().mainWindow)
                 main->PostMessage(WM_COMMAND, ID_APP_EXIT);
             return;
         }
@@ -137,19 +139,19 @@ void MainMenu::OnLButtonDown(UINT, Point point)
         ClientDc dc(this);
         item.Draw(dc, 0);
     }
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
 }
 
 void MainMenu::OnLButtonDblClk(UINT, Point)
 {
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
 }
 
 void MainMenu::OnRButtonDown(UINT, Point)
 {
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
 }
 
@@ -170,24 +172,25 @@ void MainMenu::OnLButtonUp(UINT, Point point)
 
 void MainMenu::Choose(int item)
 {
-    App().SetPreviousModule(App().GetCurrentModule());
+    App().Flags().previousModule = App().Flags().currentModule;
     PlayProgramSound("click4", SND_NOWAIT);
     if (item == kExitItem) {
         ClearToWhite();
-        if (Window* view = App().View())
+        if (Window* view = App().Windows().view)
             view->PostMessage(VM_EXIT_SCREEN);
         return;
     }
     const int module = item - 1;
-    App().SetCurrentModule(module);
-    sectionModule_ = ModuleInfo(module).sectionModule;
+    App().Flags().currentModule = module;
+    sectionModule_ = ModuleArtOf(module).sectionModule;
     ClearToWhite();
-    App().Art().LoadSectionModule(sectionModule_, false);
+    App().Art().LoadSectionModule(sectionModule_);
+    LoadModuleArt();
     {
         ClientDc dc(this);
-        App().Art().RealizeBitmapPalette(dc, ModuleInfo(module).menuPalette);
+        App().Art().RealizeBitmapPalette(dc, ModuleArtOf(module).menuPalette);
     }
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(VM_ENTER_MODULE);
     ShowWindow(SW_HIDE);
 }

@@ -4,6 +4,7 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/ContentFiles.h"
+#include "kit/ModuleArt.h"
 #include "kit/NavBar.h"
 #include "kit/ProgramSounds.h"
 #include "kit/TextDrawing.h"
@@ -67,7 +68,7 @@ int ModuleIntro::TipNumber() const
 
 void ModuleIntro::OnPageShown()
 {
-    module_ = std::clamp(App().GetCurrentModule(), 0, 3);
+    module_ = std::clamp(App().Flags().currentModule, 0, 3);
     SeedRandom(TimeSeed());
     clip_ = Random() % 2;
     LoadFrames();
@@ -94,12 +95,12 @@ void ModuleIntro::LoadFrames()
     Artwork& art = App().Art();
     // The frames come from the clip's own library; the module's section
     // module comes back afterwards.
-    art.LoadSectionModule(clip.library, true);
+    art.LoadSectionModule(clip.library);
     frames_.clear();
     frames_.resize(static_cast<size_t>(clip.frames));
     for (int i = 0; i < clip.frames; ++i)
         art.LoadBitmapByName(frames_[static_cast<size_t>(i)], clip.prefix + std::to_string(i + 1));
-    art.LoadSectionModule(ModuleInfo(module_).sectionModule, true);
+    art.LoadSectionModule(ModuleArtOf(module_).sectionModule);
 }
 
 void ModuleIntro::ReadNextTip()
@@ -166,14 +167,10 @@ void ModuleIntro::DrawCharacter(size_t index)
 
 void ModuleIntro::OnPaint(Dc& dc)
 {
-    App().Video()->SetMedia("");
+    App().Windows().video->SetMedia("");
     App().Art().DrawModuleBackground(dc);
     DrawHeading(dc, "Introduction");
-    NavBar& nav = App().Nav();
-    nav.EnableNavButton0(0);
-    nav.EnableNavButton1(0);
-    nav.EnableNavButton2(0);
-    nav.EnableNavButton3(0);
+    EnableNav(false, false, false, false);
     dc.SelectFont(kOverviewFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(0, 0, 0));

@@ -1,18 +1,15 @@
-// Moving between modules: entering a module from the main menu, the exit
-// screen and the way back from it, and the page sets each module creates
-// on its first entry.
-#include "app/CFinView.h"
+#include "app/ModuleNavigation.h"
 
-#include "app/ChooserPage.h"
 #include "app/ExitScreen.h"
-#include "app/LessonPage.h"
 #include "app/MainMenu.h"
-#include "app/ModuleIntro.h"
-#include "app/ModuleTable.h"
-#include "app/TextPage.h"
+#include "app/PageSets.h"
+#include "app/SideButtonBar.h"
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
-#include "kit/DetailedWorksheet.h"
+#include "kit/Calculator.h"
+#include "kit/DetailPanel.h"
+#include "kit/ModuleArt.h"
+#include "kit/ModuleArtLoading.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
@@ -23,135 +20,166 @@ using namespace platform;
 namespace {
 
 constexpr Rect kClearArea{0, 0, 660, 520};
-constexpr char kExitModule[] = "ZEMExit.dll";
 constexpr char kExitPalette[] = "IDB_ex_3ovr";
+
+// The top-ten list each learning module names on entry. Planning has no
+// list of its own for its introduction: it names the list of its first
+// section rather than keep the last module's.
+constexpr const char* kFirstPanels[] = {"fin1", "man1", "cred1", "plan2"};
 
 } // namespace
 
-void CFinView::CreateSharedPages()
+ModuleNavigation::ModuleNavigation(Window& view, PageSets& pages, SideButtonBar& sideBar)
+    : view_(view), pages_(pages), sideBar_(sideBar)
 {
-    if (intro_)
+}
+
+ModuleNavigation::~ModuleNavigation() = default;
+
+void ModuleNavigation::CreateMainMenu()
+{
+    mainMenu_ = std::make_unique<MainMenu>(&view_);
+}
+
+void ModuleNavigation::LoadFrameArtwork()
+{
+    const char* name = ModuleArtOf(App().Flags().currentModule).frameArtwork;
+    if (!name)
         return;
-    intro_ = std::make_unique<ModuleIntro>(this);
-    chooser_ = std::make_unique<ChooserPage>(this);
-    lesson_ = std::make_unique<LessonPage>(this);
-    text_ = std::make_unique<TextPage>(this);
+    frameArt_.Release();
+    App().Art().LoadBitmapByName(frameArt_, name);
 }
 
-void CFinView::HidePages()
+void ModuleNavigation::ShowMainMenu()
 {
-    if (TopTenWindow* topTen = App().TopTen())
-        topTen->ShowWindow(SW_HIDE);
-    if (VideoWindow* video = App().Video())
-        video->ShowWindow(SW_HIDE);
-    if (DetailedWorksheet* detail = App().DetailPage())
-        detail->HidePanel();
-    if (Window* calculator = App().CalculatorWindow())
-        calculator->ShowWindow(SW_HIDE);
-    for (Window* page :
-         std::initializer_list<Window*>{lesson_.get(), intro_.get(), chooser_.get(), text_.get()}) {
-        if (page)
-            page->ShowWindow(SW_HIDE);
-    }
-    for (Window* page : setPages_)
-        page->ShowWindow(SW_HIDE);
+    mainMenu_->ShowWindow(SW_SHOW);
+    mainMenu_->BringToTop();
 }
 
-void CFinView::CloseIntro()
+void ModuleNavigation::HidePages()
 {
-    if (intro_ && intro_->IsWindowVisible())
-        intro_->ShowWindow(SW_HIDE);
+    const SharedWindows& shared = App().Windows();
+    if (shared.topTen)
+        shared.topTen->ShowWindow(SW_HIDE);
+    if (shared.video)
+        shared.video->ShowWindow(SW_HIDE);
+    if (shared.detailPanel)
+        shared.detailPanel->HidePanel();
+    if (shared.calculator)
+        shared.calculator->ShowWindow(SW_HIDE);
+    pages_.HideAll();
 }
 
-void CFinView::ClearToWhite()
+void ModuleNavigation::CloseIntro()
+{
+    if (PageWindow* intro = pages_.Find(PageId::Intro); intro && intro->IsWindowVisible())
+        intro->ShowWindow(SW_HIDE);
+}
+
+void ModuleNavigation::ClearToWhite()
 {
     {
-        ClientDc dc(this);
+        ClientDc dc(&view_);
         dc.FillSolidRect(kClearArea, RGB(255, 255, 255));
     }
-    UpdateWindow();
+    view_.UpdateWindow();
 }
 
-void CFinView::EnterModule(UINT)
+void ModuleNavigation::EnterModule()
 {
-    const int module = App().GetCurrentModule();
+    const int module = App().Flags().currentModule;
     if (module == ModuleExit) {
-        PostMessage(VM_EXIT_SCREEN);
+        view_.PostMessage(VM_EXIT_SCREEN);
         return;
     }
     // Each module's own pages are created on its first entry; entering it
     // again only brings its frame artwork back.
-    bool* created = module == ModuleMoney       ? &moneyPagesCreated_
-                    : module == ModuleCredit    ? &creditPagesCreated_
-                    : module == ModuleAttitudes ? &attitudesPagesCreated_
-                    : module == ModulePlanning  ? &planningPagesCreated_
-                                                : nullptr;
-    if (created)
-        *created = true;
     LoadFrameArtwork();
-    sideButtons_.Build(module);
-    CreateSharedPages();
-    if (module == ModuleHelp)
-        PostMessage(VM_TEXT_HOWZEM1);
-    else
-        PostMessage(VM_INTRO);
-
-    // Planning has no list of its own for its introduction: it names the
-    // list of its first section rather than keep the last module's.
-    static constexpr const char* kFirstPanels[] = {"fin1", "man1", "cred1", "plan2"};
+    sideBar_.Build(module);
+    pages_.CreateForModule(module);
+    view_.PostMessage(module == ModuleHelp ? VM_TEXT_HOWZEM1 : VM_INTRO);
     if (module <= ModulePlanning)
-        App().TopTen()->SetList(kFirstPanels[module]);
+        App().Windows().topTen->SetList(kFirstPanels[module]);
     if (module == ModulePlanning)
-        App().Video()->SetMedia("");
-    Invalidate();
+        App().Windows().video->SetMedia("");
+    view_.Invalidate();
 }
 
-void CFinView::ShowExitScreen(UINT)
+void ModuleNavigation::ShowExitScreen()
 {
-    KillTimer(1);
+    view_.KillTimer(1);
     StopSound();
-    App().Video()->SetExitMark(true);
+    TopTenWindow* topTen = App().Windows().topTen;
+    App().Windows().video->SetExitMark(true);
     if (exitScreen_ && exitScreen_->IsWindowVisible())
         return;
     CloseIntro();
-    App().SetPreviousModule(App().GetCurrentModule());
-    App().SetCurrentModule(ModuleExit);
-    if (DetailedWorksheet* detail = App().DetailPage(); detail && detail->IsShowing())
+    App().Flags().previousModule = App().Flags().currentModule;
+    App().Flags().currentModule = ModuleExit;
+    if (DetailPanel* detail = App().Windows().detailPanel; detail && detail->IsShowing())
         detail->StoreEntries();
     if (mainMenu_->IsWindowVisible())
         mainMenu_->ClearToWhite();
-    else if (App().TopTen()->IsWindowVisible())
-        App().TopTen()->ShowWindow(SW_HIDE);
+    else if (topTen->IsWindowVisible())
+        topTen->ShowWindow(SW_HIDE);
     ClearToWhite();
-    App().Art().LoadSectionModule(kExitModule, false);
+    App().Art().LoadSectionModule(ModuleArtOf(ModuleExit).sectionModule);
+    LoadModuleArt();
     {
-        ClientDc dc(this);
+        ClientDc dc(&view_);
         App().Art().RealizeBitmapPalette(dc, kExitPalette);
     }
-    if (App().TopTen()->IsWindowVisible()) {
-        App().TopTen()->ShowWindow(SW_HIDE);
-        SetSideButtonState(SideButtons::kTopTen, ImageButton::Normal);
+    if (topTen->IsWindowVisible()) {
+        topTen->ShowWindow(SW_HIDE);
+        sideBar_.SetState(SideButtons::kTopTen, ImageButton::Normal);
     }
     if (!exitScreen_)
-        exitScreen_ = std::make_unique<ExitScreen>(this);
+        exitScreen_ = std::make_unique<ExitScreen>(&view_);
     exitScreen_->ShowWindow(SW_SHOW);
     exitScreen_->BringToTop();
 }
 
-void CFinView::ReturnFromExit(UINT)
+void ModuleNavigation::ReturnFromExit()
 {
-    const int previous = App().GetPreviousModule();
-    App().SetCurrentModule(previous);
+    const int previous = App().Flags().previousModule;
+    App().Flags().currentModule = previous;
     if (previous == ModuleMainMenu) {
         mainMenu_->Invalidate();
     } else {
-        App().Art().LoadSectionModule(ModuleInfo(previous).sectionModule, false);
+        App().Art().LoadSectionModule(ModuleArtOf(previous).sectionModule);
+        LoadModuleArt();
         LoadFrameArtwork();
     }
     ClearToWhite();
     {
-        ClientDc dc(this);
+        ClientDc dc(&view_);
         App().Art().RealizeBitmapPalette(dc, Artwork::ReferenceBitmap(previous));
     }
-    Invalidate();
+    view_.Invalidate();
+}
+
+void ModuleNavigation::OnActivate()
+{
+    if (mainMenu_)
+        mainMenu_->ClearFocusMark();
+    if (exitScreen_)
+        exitScreen_->ClearFocusMark();
+}
+
+void ModuleNavigation::OnPaletteChanged()
+{
+    if (App().Flags().exiting)
+        return;
+    if (mainMenu_ && mainMenu_->IsWindowVisible())
+        mainMenu_->Invalidate();
+    if (exitScreen_ && exitScreen_->IsWindowVisible())
+        exitScreen_->Invalidate();
+}
+
+void ModuleNavigation::OnMoved()
+{
+    if (mainMenu_)
+        mainMenu_->FitToFrame();
+    if (exitScreen_)
+        exitScreen_->FitToFrame();
 }

@@ -27,8 +27,8 @@ NoDiscScreen::NoDiscScreen(const Rect& place)
 {
     SetFixedFrame(false);
     MoveWindow(place);
-    const int module = App().GetCurrentModule();
-    App().SetCurrentModule(ModuleMainMenu);
+    const int module = App().Flags().currentModule;
+    App().Flags().currentModule = ModuleMainMenu;
     App().Art().LoadBitmapByName(picture_, "idb_nocd");
     for (size_t i = 0; i < buttons_.size(); ++i) {
         ImageButton& b = buttons_[i];
@@ -37,7 +37,7 @@ NoDiscScreen::NoDiscScreen(const Rect& place)
         b.SetSize(size.cx, size.cy);
         b.SetPosition(kButtons[i].x, kButtons[i].y);
     }
-    App().SetCurrentModule(module);
+    App().Flags().currentModule = module;
 }
 
 void NoDiscScreen::OnPaint(Dc& dc)

@@ -13,7 +13,7 @@ SplashScreen::SplashScreen(const Rect& place)
     SetFixedFrame(false);
     MoveWindow(place);
     SetTimer(kCloseTimer, kShowMs);
-    App().SetCurrentModule(ModuleMainMenu);
+    App().Flags().currentModule = ModuleMainMenu;
     App().Art().LoadBitmapByName(picture_, "idb_fsplash");
 }
 

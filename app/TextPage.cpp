@@ -80,10 +80,7 @@ const Font kContactNoteFont{"Arial", 14, 200};
 TextPage::TextPage(Window* view) : PageWindow(view)
 {
     // The bullet is the program's own.
-    const int module = App().GetCurrentModule();
-    App().SetCurrentModule(ModuleMainMenu);
-    App().Art().LoadBitmapByName(bullet_, "IDB_bullet");
-    App().SetCurrentModule(module);
+    App().Art().LoadOwnBitmap(bullet_, "IDB_bullet");
 }
 
 void TextPage::setKey(const std::string& key)
@@ -97,7 +94,7 @@ void TextPage::setKey(const std::string& key)
     next_ = nav ? nav->nextCommand : 0;
     return_ = nav ? nav->returnCommand : 0;
     picture_.Release();
-    const int module = App().GetCurrentModule();
+    const int module = App().Flags().currentModule;
     if (key == kCredits && module == ModuleHelp)
         App().Art().LoadBitmapByName(picture_, "idb_how_qor");
     else if (key == kRatings && module == ModuleCredit)
@@ -106,7 +103,7 @@ void TextPage::setKey(const std::string& key)
 
 bool TextPage::LinkShown() const
 {
-    return key_ == kCredits && App().GetCurrentModule() == ModuleHelp;
+    return key_ == kCredits && App().Flags().currentModule == ModuleHelp;
 }
 
 bool TextPage::OnLink(Point p) const
@@ -137,8 +134,8 @@ void TextPage::DrawCreditReportRatings(Dc& dc)
 {
     DrawTextBlock(dc, kRatingsLines);
     App().Art().DrawBitmap(dc, picture_, 16, 152);
-    App().TopTen()->SetList("cred4");
-    App().Video()->SetMedia("3_3_1.avi");
+    App().Windows().topTen->SetList("cred4");
+    App().Windows().video->SetMedia("3_3_1.avi");
 }
 
 void TextPage::OnPaint(Dc& dc)
@@ -147,21 +144,18 @@ void TextPage::OnPaint(Dc& dc)
     art.DrawModuleBackground(dc);
     if (key_ == kReality) {
         DrawHeading(dc, "Financial Reality Survey Results");
-        App().TopTen()->SetList("fin1b");
+        App().Windows().topTen->SetList("fin1b");
     } else if (key_ == kObtain) {
         DrawHeading(dc, "Getting Your Credit Report");
-        App().TopTen()->SetList("cred4c");
-        App().Video()->SetMedia("3_3_3.avi");
+        App().Windows().topTen->SetList("cred4c");
+        App().Windows().video->SetMedia("3_3_3.avi");
     } else if (key_ == kRatings) {
         DrawHeading(dc, "Know How to Read a Credit Report");
     }
 
     NavBar& nav = App().Nav();
     const TextNavigation* n = NavigationOf(key_);
-    nav.EnableNavButton0(n && n->print);
-    nav.EnableNavButton1(n && n->back);
-    nav.EnableNavButton2(n && n->next);
-    nav.EnableNavButton3(n && n->ret);
+    EnableNav(n && n->print, n && n->back, n && n->next, n && n->ret);
     nav.DrawNavBar(dc);
 
     if (key_ == kCredits || key_ == kContact) {
@@ -173,7 +167,7 @@ void TextPage::OnPaint(Dc& dc)
     }
     if (key_ == kObtain || key_ == kCredits || key_ == kContact)
         DrawTextBlock(dc, lines_);
-    else if (key_ == kRatings && App().GetCurrentModule() == ModuleCredit)
+    else if (key_ == kRatings && App().Flags().currentModule == ModuleCredit)
         DrawCreditReportRatings(dc);
 }
 
@@ -187,8 +181,7 @@ void TextPage::OnLButtonDown(UINT flags, Point point)
 {
     PageWindow::OnLButtonDown(flags, point);
     if (OnLink(point)) {
-        if (Window* view = App().View())
-            view->SendMessage(VM_OPEN_QOR_PAGE);
+        SendToView(VM_OPEN_QOR_PAGE);
     }
 }
 
@@ -216,8 +209,7 @@ void TextPage::OnLButtonUp(UINT, Point point)
         return;
     // The contact pages go on with the next text in this same page.
     const bool staysOpen = key_ == kCredits || (key_ == kContact && nav == 1);
-    if (Window* view = App().View())
-        view->SendMessage(command);
+    SendToView(command);
     if (!staysOpen)
         ShowWindow(SW_HIDE);
 }

@@ -19,6 +19,7 @@ public:
     // Stores the key, reads its file (all keys but "reality") and sets the
     // navigation for it.
     void setKey(const std::string& key);
+    void TakeKey(const std::string& key) override { setKey(key); }
     const std::string& Key() const { return key_; }
     const std::vector<std::string>& Lines() const { return lines_; }
     void SetRealityScore(int score) { realityScore_ = score; }

@@ -1,6 +1,9 @@
-// The application object as the kit and the pages see it: where the
-// program's files are, the program-wide flags and the current module.
-// The application object in app/ implements it; App() reaches it.
+// The application object as the kit and the pages see it, in the parts its
+// users need: where the program's files are and whether the disc is there
+// (ProgramPlaces), the program-wide flags (ProgramFlags), the windows shared
+// by all modules (SharedWindows), and the artwork services and navigation
+// bar that every page draws with. ApplicationBase holds them for the
+// application object in app/ and for the tests; App() reaches it.
 #pragma once
 
 #include "kit/Modules.h"
@@ -10,7 +13,7 @@
 class Artwork;
 class Calculator;
 class CFinData;
-class DetailedWorksheet;
+class DetailPanel;
 class NavBar;
 class TopTenWindow;
 class VideoWindow;
@@ -19,57 +22,54 @@ namespace platform {
 class Window;
 }
 
-class AppServices {
+// Where the program's files are. The application answers from the program
+// file's folder and the registry; tests answer from folders of their own.
+class ProgramPlaces {
 public:
-    virtual ~AppServices() = default;
-
+    virtual ~ProgramPlaces() = default;
     // Data directory + name (the data directory ends in a separator).
     virtual std::string DataPath(const std::string& name) const = 0;
     // Content location + "\".
     virtual std::string ContentPath() const = 0;
     // True when "fileid.txt" can be opened at the content location.
     virtual bool IsContentDiscPresent() const = 0;
-    // The shared record (null before start-up ends and after exit).
-    virtual CFinData* SharedRecord() const = 0;
+    // Shows the no-disc screen modally; true when it ends with OK (the disc
+    // is there).
+    virtual bool AskForDisc() = 0;
+};
 
-    virtual bool GetDetailedAnalysis() const = 0;
-    virtual void SetDetailedAnalysis(bool detailed) = 0;
-    virtual bool GetDiscDeclined() const = 0;
-    virtual void SetDiscDeclined(bool declined) = 0;
-    virtual bool GetExiting() const = 0;
-    virtual void SetExiting(bool exiting) = 0;
-    virtual bool GetIconic() const = 0;
-    virtual void SetIconic(bool iconic) = 0;
-    virtual int GetCurrentModule() const = 0;
-    virtual void SetCurrentModule(int module) = 0;
-    // The module to return to from the exit screen.
-    virtual int GetPreviousModule() const = 0;
-    virtual void SetPreviousModule(int module) = 0;
+struct ProgramFlags {
+    bool detailedAnalysis = false; // the net-worth worksheets ask for sub-items
+    bool discDeclined = false;
+    bool exiting = false;
+    bool iconic = false;
+    bool calculatorOpen = false; // the calculator is open for a money field
+    int currentModule = ModuleMoney;
+    int previousModule = ModuleMainMenu; // where the exit screen returns to
+};
 
+// Each pointer is null until its window exists.
+struct SharedWindows {
+    platform::Window* mainWindow = nullptr; // the main frame
+    platform::Window* view = nullptr;
+    VideoWindow* video = nullptr;
+    TopTenWindow* topTen = nullptr;
+    Calculator* calculator = nullptr;
+    DetailPanel* detailPanel = nullptr;
+    platform::Window* facts = nullptr;
+    CFinData* record = nullptr; // the shared record
+    // True once the windows shared by all modules have been created.
+    bool Created() const { return topTen != nullptr; }
+};
+
+class AppServices : public ProgramPlaces {
+public:
+    virtual ProgramFlags& Flags() = 0;
+    virtual SharedWindows& Windows() = 0;
     // The bitmap and palette services.
     virtual Artwork& Art() = 0;
     // The navigation bar shared by all pages.
     virtual NavBar& Nav() = 0;
-    // The main frame and the main view (null before they exist).
-    virtual platform::Window* MainWindow() const = 0;
-    virtual platform::Window* View() const = 0;
-    // The windows shared by all modules (null before they exist).
-    virtual VideoWindow* Video() const = 0;
-    virtual TopTenWindow* TopTen() const = 0;
-    virtual Calculator* Calc() const = 0;
-    virtual platform::Window* CalculatorWindow() const = 0;
-    virtual DetailedWorksheet* DetailPage() const = 0;
-    virtual platform::Window* FactsWindow() const = 0;
-    // Set while the calculator is open for a money field.
-    virtual bool GetCalculatorOpen() const = 0;
-    virtual void SetCalculatorOpen(bool open) = 0;
-    // Shows the no-disc screen modally; true when it ends with OK (the disc
-    // is there).
-    virtual bool AskForDisc() = 0;
-    // The media item the page on screen offers ("" when none).
-    virtual std::string CurrentMediaName() const = 0;
-    // True once the shared page windows have been created.
-    virtual bool PageWindowsExist() const = 0;
 };
 
 // The one application object.

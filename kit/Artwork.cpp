@@ -1,41 +1,15 @@
 #include "kit/Artwork.h"
 
 #include "kit/AppServices.h"
+#include "kit/ModuleArt.h"
 #include "kit/Modules.h"
-#include "kit/NavBar.h"
 #include "platform/MessageBox.h"
 #include "platform/ResourcePack.h"
 #include "platform/Window.h"
 
 using namespace platform;
 
-namespace {
-
-struct ModuleArt {
-    const char* referenceBitmap; // holds the module's palette
-    const char* background;      // frame artwork; null for modules without
-    const char* navStem;         // navigation-bar bitmaps
-};
-
-// Indexed by module code.
-constexpr ModuleArt kModuleArt[] = {
-    {"IDB_fin1ovr", "IDB_fin_bak", "IDB_fin"}, // financial attitudes
-    {"IDB_man1ovr", "IDB_Man_bak", "IDB_Man"}, // money management
-    {"IDB_cre1ovr", "IDB_CRE_bak", "IDB_CRE"}, // credit
-    {"IDB_pl1ovr", "IDB_pl_bak", "IDB_pl"},    // planning
-    {"IDB_how6ovr", "IDB_h_bak", "IDB_how"},   // contact and help
-    {"IDB_menu3ovr", nullptr, nullptr},        // main menu
-    {"IDB_ex_1sel", nullptr, nullptr},         // exit screen
-};
-
-const ModuleArt& ArtOf(int module)
-{
-    return kModuleArt[module >= 0 && module <= ModuleExit ? module : ModuleMainMenu];
-}
-
-} // namespace
-
-Artwork::Artwork(NavBar& navBar) : navBar_(navBar) {}
+Artwork::Artwork() = default;
 
 Artwork::~Artwork() = default;
 
@@ -43,7 +17,16 @@ Size Artwork::LoadBitmapByName(Bitmap& bitmap, const std::string& name)
 {
     // Only this exact spelling of the calculator icon comes from the
     // program's own resources while a learning module is current.
-    const bool own = App().GetCurrentModule() == ModuleMainMenu || name == "idb_calcul";
+    return LoadFrom(App().Flags().currentModule == ModuleMainMenu || name == "idb_calcul", bitmap, name);
+}
+
+Size Artwork::LoadOwnBitmap(Bitmap& bitmap, const std::string& name)
+{
+    return LoadFrom(true, bitmap, name);
+}
+
+Size Artwork::LoadFrom(bool own, Bitmap& bitmap, const std::string& name)
+{
     if (!LoadPackBitmap(own ? PackSource::Own : PackSource::Module, name, bitmap)) {
         MessageBox("Unable to load " + name, {}, MB_OK);
         return {};
@@ -53,7 +36,7 @@ Size Artwork::LoadBitmapByName(Bitmap& bitmap, const std::string& name)
 
 bool Artwork::LoadBitmapAndPalette(const std::string& name, Bitmap& bitmap, Palette& palette)
 {
-    const bool own = App().GetCurrentModule() == ModuleMainMenu;
+    const bool own = App().Flags().currentModule == ModuleMainMenu;
     if (!LoadPackBitmap(own ? PackSource::Own : PackSource::Module, name, bitmap)) {
         MessageBox("Get Bitmap&Pal Unable to load " + name, {}, MB_OK);
         return false;
@@ -74,11 +57,11 @@ void Artwork::RealizeModulePalette()
 {
     if (programPalette_.IsEmpty())
         return;
-    Window* view = App().View();
+    Window* view = App().Windows().view;
     if (!view)
         return;
     ClientDc dc(view);
-    RealizeBitmapPalette(dc, ArtOf(App().GetCurrentModule()).referenceBitmap);
+    RealizeBitmapPalette(dc, ModuleArtOf(App().Flags().currentModule).paletteBitmap);
 }
 
 void Artwork::DrawBitmap(Dc& dc, const Bitmap& bitmap, int x, int y)
@@ -107,24 +90,21 @@ void Artwork::DrawModuleBackground(Dc& dc)
     DrawBitmap(dc, moduleBackground_, -128, -46);
 }
 
-void Artwork::LoadSectionModule(const std::string& fileName, bool keepArt)
+void Artwork::LoadSectionModule(const std::string& fileName)
 {
     FreeModulePack();
     // A module that fails to load is not reported here: every later load
     // from it reports the missing bitmap.
     LoadModulePack(App().DataPath(fileName));
-    if (!keepArt)
-        LoadModuleArt();
 }
 
-void Artwork::LoadModuleArt()
+void Artwork::LoadModuleBackground()
 {
-    const ModuleArt& art = ArtOf(App().GetCurrentModule());
-    if (!art.background)
+    const char* background = ModuleArtOf(App().Flags().currentModule).frameArtwork;
+    if (!background)
         return;
-    navBar_.LoadBitmaps(art.navStem, App().GetCurrentModule() == ModuleHelp);
     moduleBackground_.Release();
-    LoadBitmapByName(moduleBackground_, art.background);
+    LoadBitmapByName(moduleBackground_, background);
 }
 
 bool Artwork::IsColorDepthSufficient(Dc& dc)
@@ -134,5 +114,5 @@ bool Artwork::IsColorDepthSufficient(Dc& dc)
 
 const char* Artwork::ReferenceBitmap(int module)
 {
-    return ArtOf(module).referenceBitmap;
+    return ModuleArtOf(module).paletteBitmap;
 }

@@ -10,11 +10,9 @@
 
 #include <string>
 
-class NavBar;
-
 class Artwork {
 public:
-    explicit Artwork(NavBar& navBar);
+    Artwork();
     ~Artwork();
     Artwork(const Artwork&) = delete;
     Artwork& operator=(const Artwork&) = delete;
@@ -24,6 +22,8 @@ public:
     // other module its section module). Returns the bitmap's size, or an
     // empty size after telling the user "Unable to load " + name.
     platform::Size LoadBitmapByName(platform::Bitmap& bitmap, const std::string& name);
+    // Loads `name` from the program's own resources whatever the module.
+    platform::Size LoadOwnBitmap(platform::Bitmap& bitmap, const std::string& name);
     // Loads `name` (the main menu from own resources, every other module
     // from its section module) and builds a palette from its colour table.
     bool LoadBitmapAndPalette(const std::string& name, platform::Bitmap& bitmap, platform::Palette& palette);
@@ -43,9 +43,10 @@ public:
     void DrawModuleBackground(platform::Dc& dc);
     const platform::Bitmap& ModuleBackground() const { return moduleBackground_; }
 
-    // Swaps the section module; unless `keepArt`, loads its art (the
-    // navigation-bar bitmaps and the module background).
-    void LoadSectionModule(const std::string& fileName, bool keepArt);
+    // Swaps the section module.
+    void LoadSectionModule(const std::string& fileName);
+    // Loads the current module's background from its section module.
+    void LoadModuleBackground();
 
     // True on displays of at least 8 bits per pixel.
     static bool IsColorDepthSufficient(platform::Dc& dc);
@@ -55,9 +56,8 @@ public:
     const platform::Palette& ProgramPalette() const { return programPalette_; }
 
 private:
-    void LoadModuleArt();
+    platform::Size LoadFrom(bool own, platform::Bitmap& bitmap, const std::string& name);
 
-    NavBar& navBar_;
     platform::Palette programPalette_;
     platform::Bitmap moduleBackground_;
 };

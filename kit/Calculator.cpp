@@ -2,7 +2,6 @@
 
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
-#include "kit/FEdit.h"
 #include "kit/Modules.h"
 #include "kit/NumberFormat.h"
 #include "kit/ProgramSounds.h"
@@ -89,14 +88,17 @@ Calculator::Calculator(Window* frame) : Window(frame)
     SetWindowText("IDD_Calc");
     MoveWindow(0, 0, kWidth, kHeight);
     // The calculator's art is the program's own.
-    const int module = App().GetCurrentModule();
-    App().SetCurrentModule(ModuleMainMenu);
-    App().Art().LoadBitmapByName(background_, "IDB_cal_bk");
+    App().Art().LoadOwnBitmap(background_, "IDB_cal_bk");
     for (int i = 0; i < kKeys; ++i) {
-        App().Art().LoadBitmapByName(keyUp_[i], kKeyTable[i].up);
-        App().Art().LoadBitmapByName(keyDown_[i], kKeyTable[i].down);
+        App().Art().LoadOwnBitmap(keyUp_[i], kKeyTable[i].up);
+        App().Art().LoadOwnBitmap(keyDown_[i], kKeyTable[i].down);
     }
-    App().SetCurrentModule(module);
+}
+
+void Calculator::SetTarget(Window* field, std::function<void(const std::string&)> typeText)
+{
+    target_ = field;
+    typeText_ = std::move(typeText);
 }
 
 void Calculator::SetStartValue(const std::string& text)
@@ -368,7 +370,7 @@ void Calculator::Transfer()
     Hide();
     if (!target_)
         return;
-    target_->SetText(display_);
+    typeText_(display_);
     target_->SendMessage(WM_CALC_TRANSFER);
     target_->SetFocus();
 }
@@ -422,6 +424,6 @@ void Calculator::RedrawDisplay()
 
 void DismissCalculator()
 {
-    if (Calculator* calculator = App().Calc())
+    if (Calculator* calculator = App().Windows().calculator)
         calculator->Deactivate();
 }

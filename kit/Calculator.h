@@ -10,9 +10,8 @@
 #include "platform/Window.h"
 
 #include <array>
+#include <functional>
 #include <string>
-
-class FEdit;
 
 class Calculator : public platform::Window {
 public:
@@ -24,9 +23,10 @@ public:
 
     explicit Calculator(platform::Window* frame);
 
-    // The field that opened the calculator and receives its result.
-    void SetTarget(FEdit* field) { target_ = field; }
-    FEdit* Target() const { return target_; }
+    // The field that opened the calculator, and how it takes the result as
+    // if it had been typed.
+    void SetTarget(platform::Window* field, std::function<void(const std::string&)> typeText);
+    platform::Window* Target() const { return target_; }
     // Starts a new entry showing `text`, with "0" as the previous operand;
     // the pending operation stays.
     void SetStartValue(const std::string& text);
@@ -80,7 +80,8 @@ private:
     void DrawDisplay(platform::Dc& dc);
     void RedrawDisplay();
 
-    FEdit* target_ = nullptr;
+    platform::Window* target_ = nullptr;
+    std::function<void(const std::string&)> typeText_;
     std::string display_ = "0";
     std::string previous_;
     Operation pending_ = Operation::None;

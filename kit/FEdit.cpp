@@ -251,11 +251,11 @@ void FEdit::OpenCalculator()
 {
     KillTimer(kHintTimer);
     StopSound();
-    App().SetCalculatorOpen(true);
-    Calculator* calculator = App().Calc();
+    App().Flags().calculatorOpen = true;
+    Calculator* calculator = App().Windows().calculator;
     if (!calculator)
         return;
-    calculator->SetTarget(this);
+    calculator->SetTarget(this, [this](const std::string& text) { SetText(text); });
     calculator->SetStartValue(Validate());
     const Point corner = ClientToFrame({0, 0});
     calculator->ShowAt(corner.x, corner.y);
@@ -286,13 +286,13 @@ void FEdit::OnTimer(UINT id)
     if (id != kHintTimer)
         return;
     // These conditions only hold the hint back; it may still come later.
-    const TopTenWindow* topTen = App().TopTen();
-    if (App().GetCurrentModule() == ModuleExit || (topTen && topTen->IsWindowVisible()) || hintPlayed_ ||
+    const TopTenWindow* topTen = App().Windows().topTen;
+    if (App().Flags().currentModule == ModuleExit || (topTen && topTen->IsWindowVisible()) || hintPlayed_ ||
         hintSound_.empty())
         return;
     KillTimer(kHintTimer);
-    if (!App().GetDiscDeclined() && !App().IsContentDiscPresent() && !App().AskForDisc()) {
-        App().SetDiscDeclined(true);
+    if (!App().Flags().discDeclined && !App().IsContentDiscPresent() && !App().AskForDisc()) {
+        App().Flags().discDeclined = true;
         return;
     }
     PlaySound(hintSound_, SND_ASYNC);

@@ -1,9 +1,8 @@
 #include "kit/NavBar.h"
 
-#include "kit/AppServices.h"
-#include "kit/Calculator.h"
-#include "kit/VideoWindow.h"
 #include "platform/Window.h"
+
+#include <utility>
 
 namespace {
 
@@ -15,18 +14,18 @@ struct Place {
 // Buttons 2 and 3 share one place; a page enables at most one of them.
 constexpr Place kPlaces[NavBar::kButtons] = {{8, 402}, {325, 402}, {413, 402}, {413, 402}};
 
-bool VideoShowing()
-{
-    const VideoWindow* video = App().Video();
-    return video && video->IsWindowVisible();
-}
-
 } // namespace
 
 NavBar::NavBar()
 {
     for (int i = 0; i < kButtons; ++i)
         buttons_[i].SetPosition(kPlaces[i].x, kPlaces[i].y);
+}
+
+void NavBar::SetPopupHooks(std::function<bool()> videoShowing, std::function<void()> dismissPopups)
+{
+    videoShowing_ = std::move(videoShowing);
+    dismissPopups_ = std::move(dismissPopups);
 }
 
 void NavBar::LoadBitmaps(const std::string& stem, bool noPrint)
@@ -50,7 +49,7 @@ void NavBar::DrawNavBar(platform::Dc& dc)
 
 bool NavBar::NavHover(int x, int y)
 {
-    if (VideoShowing())
+    if (videoShowing_ && videoShowing_())
         return true;
     // The answer is whether the pointer is on an enabled button, also while
     // it rests on one that already shows its hover picture.
@@ -73,8 +72,8 @@ bool NavBar::NavHover(int x, int y)
 
 int NavBar::NavPress(int x, int y)
 {
-    DismissVideo();
-    DismissCalculator();
+    if (dismissPopups_)
+        dismissPopups_();
     for (ImageButton& b : buttons_) {
         if (b.Enabled() && b.HitTest(x, y) && b.GetState() != ImageButton::Pressed &&
             b.GetState() != ImageButton::Inactive) {

@@ -6,6 +6,7 @@
 
 #include "kit/ImageButton.h"
 
+#include <functional>
 #include <string>
 
 namespace platform {
@@ -36,6 +37,11 @@ public:
     // Release: the index of the pressed button under the pointer, or -1.
     int NavClick(int x, int y);
 
+    // The windows that pop up over pages (the video, the calculator): whether
+    // the video shows, while which every point counts as on a button, and
+    // how to close them, which a press on the bar does first.
+    void SetPopupHooks(std::function<bool()> videoShowing, std::function<void()> dismissPopups);
+
     // The page that shows the bar now: hover and press redraw into it.
     void SetPage(platform::Window* page) { page_ = page; }
     platform::Window* Page() const { return page_; }
@@ -47,4 +53,6 @@ private:
 
     ImageButton buttons_[kButtons];
     platform::Window* page_ = nullptr;
+    std::function<bool()> videoShowing_;
+    std::function<void()> dismissPopups_;
 };

@@ -3,21 +3,20 @@
 #include "kit/AppServices.h"
 #include "kit/NavBar.h"
 #include "kit/ViewMessages.h"
+#include "platform/FocusTarget.h"
 #include "platform/Sound.h"
 
 using namespace platform;
 
-namespace {
+PageWindow::PageWindow(Window* view) : Window(view), neutral_(std::make_unique<FocusTarget>(this)) {}
 
-constexpr UINT kPageTimer = 1;
+PageWindow::~PageWindow() = default;
 
-} // namespace
-
-PageWindow::PageWindow(Window* view) : Window(view) {}
+void PageWindow::TakeKey(const std::string&) {}
 
 void PlacePage(Window& page)
 {
-    Window* view = App().View();
+    Window* view = App().Windows().view;
     if (!view)
         return;
     const Rect area = view->GetClientRect();
@@ -37,17 +36,43 @@ void PageWindow::OnShowWindow(bool show)
         OnPageShown();
         return;
     }
-    KillTimer(kPageTimer);
+    FocusNeutral();
     OnPageHidden();
-    if (HasFocus() && App().View())
-        App().View()->SetFocus();
+    KillTimer(kPageTimer);
     StopSound();
+    if (Window* view = App().Windows().view; view && neutral_->HasFocus())
+        view->SetFocus();
+}
+
+void PageWindow::FocusNeutral()
+{
+    neutral_->TakeFocus();
+}
+
+void PageWindow::EnableNav(bool print, bool back, bool next, bool ret)
+{
+    NavBar& nav = App().Nav();
+    nav.EnableNavButton0(print);
+    nav.EnableNavButton1(back);
+    nav.EnableNavButton2(next);
+    nav.EnableNavButton3(ret);
+}
+
+LRESULT PageWindow::SendToView(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Window* view = App().Windows().view;
+    return view ? view->SendMessage(message, wParam, lParam) : 0;
+}
+
+void PageWindow::PostToView(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (Window* view = App().Windows().view)
+        view->PostMessage(message, wParam, lParam);
 }
 
 bool PageWindow::SharedMouseMove(Point point)
 {
-    if (Window* view = App().View())
-        view->SendMessage(VM_RESET_HOVER);
+    SendToView(VM_RESET_HOVER);
     const bool hot = App().Nav().NavHover(point.x, point.y);
     SetCursor(hot ? Cursor::Hand : Cursor::Arrow);
     return hot;

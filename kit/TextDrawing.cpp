@@ -33,7 +33,7 @@ void DrawHeading(Dc& dc, const std::string& title)
 {
     const Font previous = dc.SelectFont(kHeadingFont);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(HeadingColour(App().GetCurrentModule()));
+    dc.SetTextColor(HeadingColour(App().Flags().currentModule));
     dc.TextOut(8, 15, title);
     // The chooser's title is cut short; the heading completes it.
     if (title == kFundamentals)

@@ -80,7 +80,7 @@ bool TopTenWindow::WasShown(const std::string& name) const
 void TopTenWindow::SetList(const std::string& name)
 {
     list_ = name;
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(WasShown(name) ? VM_TOPTEN_SEEN : VM_TOPTEN_NEW);
 }
 
@@ -91,7 +91,7 @@ void TopTenWindow::OpenList()
     hovered_ = -1;
     background_.Release();
     close_.Release();
-    const ModuleLook* look = LookOf(App().GetCurrentModule());
+    const ModuleLook* look = LookOf(App().Flags().currentModule);
     if (look) {
         const std::string stem = look->closeStem;
         close_.LoadStates(stem + "_ovr", stem + "_sel", stem + "_off");
@@ -144,7 +144,7 @@ void TopTenWindow::OnShowWindow(bool show)
 {
     if (!show)
         return;
-    Window* view = App().View();
+    Window* view = App().Windows().view;
     if (view) {
         const Rect area = view->GetFrameRect();
         MoveWindow(area.left + kPageLeft, area.top + kPageTop, area.Width() - 131, area.Height() - kPageTop);
@@ -195,7 +195,7 @@ void TopTenWindow::OnPaint(Dc& dc)
     for (int i = 0; i < static_cast<int>(items_.size()); ++i)
         DrawItem(dc, i, i == selected_ ? kSelectedColour : i == hovered_ ? kHoverColour : kItemColour);
     close_.Draw(dc, 0);
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
 }
 
@@ -225,7 +225,7 @@ void TopTenWindow::RedrawItem(int index)
 
 void TopTenWindow::OnMouseMove(UINT flags, Point point)
 {
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(VM_RESET_HOVER);
     bool hand = false;
     if (close_.HitTest(point.x, point.y)) {
@@ -281,7 +281,7 @@ void TopTenWindow::Select(int index)
 
 void TopTenWindow::OnLButtonDown(UINT, Point point)
 {
-    if (Window* main = App().MainWindow())
+    if (Window* main = App().Windows().mainWindow)
         main->SetFocus();
     if (close_.HitTest(point.x, point.y)) {
         close_.SetState(ImageButton::Pressed);
@@ -307,7 +307,7 @@ void TopTenWindow::OnLButtonUp(UINT, Point point)
         close_.Draw(dc, 0);
     }
     ShowWindow(SW_HIDE);
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(VM_TOPTEN_CLOSED);
     close_.SetPressed(false);
 }

@@ -5,6 +5,7 @@
 #include "kit/Modules.h"
 #include "kit/ProgramSounds.h"
 #include "kit/ViewMessages.h"
+#include "platform/DialogUnits.h"
 #include "platform/Sound.h"
 
 #include <algorithm>
@@ -22,7 +23,7 @@ constexpr Rect kNarrationPlace{442, 56, 442 + 191, 56 + 96};
 constexpr Rect kVideoPlace{445, 58, 445 + 188, 58 + 164};
 constexpr Rect kPicturePlace{16, 30, 16 + 160, 30 + 120};
 // The control's place in the window's template: 159 x 110 dialog units.
-constexpr Rect kTemplatePlace{0, 0, 159 * 6 / 4, 110 * 13 / 8};
+constexpr Rect kTemplatePlace = DialogRect(0, 0, 159, 110);
 
 // The narration picture of each learning module.
 const char* NarrationPicture(int module)
@@ -58,14 +59,14 @@ bool VideoWindow::WasShown(const std::string& name) const
 
 void VideoWindow::PostToView(UINT message)
 {
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->PostMessage(message);
 }
 
 void VideoWindow::SetMedia(const std::string& name)
 {
     media_ = name;
-    if (Window* view = App().View())
+    if (Window* view = App().Windows().view)
         view->SendMessage(WasShown(name) ? VM_VIDEO_SEEN : VM_VIDEO_NEW);
 }
 
@@ -88,7 +89,7 @@ void VideoWindow::OnShowWindow(bool show)
 void VideoWindow::ShowNarration()
 {
     PostToView(VM_VIDEO_SEEN);
-    if (const char* picture = NarrationPicture(App().GetCurrentModule())) {
+    if (const char* picture = NarrationPicture(App().Flags().currentModule)) {
         narrationPicture_.Release();
         App().Art().LoadBitmapByName(narrationPicture_, picture);
     }
@@ -99,11 +100,8 @@ void VideoWindow::ShowNarration()
 void VideoWindow::ShowVideo()
 {
     // The frame is the program's own artwork.
-    const int module = App().GetCurrentModule();
-    App().SetCurrentModule(ModuleMainMenu);
     videoFrame_.Release();
-    App().Art().LoadBitmapByName(videoFrame_, "IDB_video");
-    App().SetCurrentModule(module);
+    App().Art().LoadOwnBitmap(videoFrame_, "IDB_video");
 
     videoRunning_ = false;
     exitMark_ = false;
@@ -163,9 +161,15 @@ void VideoWindow::OnMediaEvent(int event, int, int arg2)
     }
 }
 
+std::string CurrentMediaName()
+{
+    const VideoWindow* video = App().Windows().video;
+    return video ? video->Media() : std::string();
+}
+
 void DismissVideo()
 {
-    VideoWindow* video = App().Video();
+    VideoWindow* video = App().Windows().video;
     if (!video || !video->IsWindowVisible())
         return;
     video->Deactivate();

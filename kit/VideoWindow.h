@@ -57,3 +57,5 @@ private:
 // Hides the video window the way a click elsewhere does: it loses
 // activation first.
 void DismissVideo();
+// The media item the page on screen offers ("" when none).
+std::string CurrentMediaName();

@@ -1,3 +1,5 @@
+#include "platform/Font.h"
+
 #include "platform/AnsiText.h"
 #include "platform/Files.h"
 #include "platform/QtBridge.h"

@@ -2,7 +2,6 @@
 // the platform layer only.
 #pragma once
 
-#include "platform/Font.h"
 #include "platform/Types.h"
 
 #include <QColor>
@@ -11,6 +10,8 @@
 #include <QRect>
 
 namespace platform {
+
+struct Font;
 
 inline QColor ToQColor(COLORREF c)
 {

@@ -5,7 +5,7 @@
 #include "app/ChooserPage.h"
 #include "app/ExitScreen.h"
 #include "app/ModuleIntro.h"
-#include "kit/DetailedWorksheet.h"
+#include "kit/DetailPanel.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "tests/support/Driver.h"
@@ -22,7 +22,7 @@ using namespace places;
 
 namespace {
 
-class FakeDetail : public DetailedWorksheet {
+class FakeDetail : public DetailPanel {
 public:
     bool IsShowing() const override { return showing; }
     void StoreEntries() override
@@ -58,13 +58,13 @@ TEST_F(Frame, CloseRequestShowsTheExitScreenUntilExiting)
     EXPECT_TRUE(frame.IsWindowVisible());
     ASSERT_NE(program.view().Exit(), nullptr);
     EXPECT_TRUE(program.view().Exit()->IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
-    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMoney);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleExit);
+    EXPECT_EQ(program.app().Flags().previousModule, ModuleMoney);
     // Asking again while it shows changes nothing.
     frame.Widget()->close();
-    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMoney);
+    EXPECT_EQ(program.app().Flags().previousModule, ModuleMoney);
 
-    program.app().SetExiting(true);
+    program.app().Flags().exiting = true;
     frame.Widget()->close();
     Driver::Settle();
     EXPECT_FALSE(frame.IsWindowVisible());
@@ -73,7 +73,7 @@ TEST_F(Frame, CloseRequestShowsTheExitScreenUntilExiting)
 TEST_F(Frame, GoingToTheBackgroundKeepsAndHidesAnOpenWorksheetPanel)
 {
     FakeDetail detail;
-    program.app().SetDetailPage(&detail);
+    program.app().Windows().detailPanel = &detail;
     EnterMoney();
     ASSERT_TRUE(program.view().Intro()->IsWindowVisible());
     detail.showing = true; // the panel opens over a worksheet
@@ -83,23 +83,23 @@ TEST_F(Frame, GoingToTheBackgroundKeepsAndHidesAnOpenWorksheetPanel)
     // The introduction closes too.
     EXPECT_FALSE(program.view().Intro()->IsWindowVisible());
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
-    program.app().SetDetailPage(nullptr);
+    program.app().Windows().detailPanel = nullptr;
 }
 
 TEST_F(Frame, ClicksInThePageAreaNeverReachTheSideButtons)
 {
     EnterMoney();
     CFinView& view = program.view();
-    EXPECT_TRUE(CFinView::InPageArea({129, 47}));
-    EXPECT_FALSE(CFinView::InPageArea({128, 300}));
-    EXPECT_FALSE(CFinView::InPageArea({300, 46}));
+    EXPECT_TRUE(InPageArea({129, 47}));
+    EXPECT_FALSE(InPageArea({128, 300}));
+    EXPECT_FALSE(InPageArea({300, 46}));
     // With no page over it, a click in the page area of the view itself
     // (where the top-ten button's neighbour stands) activates nothing.
     view.Intro()->ShowWindow(SW_HIDE);
     QTest::mouseClick(view.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 120));
     Driver::Settle();
     EXPECT_FALSE(view.Chooser()->IsWindowVisible());
-    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+    EXPECT_FALSE(program.app().Windows().topTen->IsWindowVisible());
     // The same click in the left column opens the section.
     QTest::mouseClick(view.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(64, 184));
     Driver::Settle();
@@ -110,18 +110,18 @@ TEST_F(Frame, MovingAndIconifyingParkThePopUps)
 {
     EnterMoney();
     drive.Click(514, 22); // top ten
-    ASSERT_TRUE(program.app().TopTen()->IsWindowVisible());
+    ASSERT_TRUE(program.app().Windows().topTen->IsWindowVisible());
     frame.Widget()->move(frame.Widget()->pos() + QPoint(5, 5));
     Driver::Settle();
-    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+    EXPECT_FALSE(program.app().Windows().topTen->IsWindowVisible());
 
     drive.Click(514, 22);
-    ASSERT_TRUE(program.app().TopTen()->IsWindowVisible());
+    ASSERT_TRUE(program.app().Windows().topTen->IsWindowVisible());
     frame.Widget()->setWindowState(Qt::WindowMinimized);
     Driver::Settle();
-    EXPECT_TRUE(program.app().GetIconic());
-    EXPECT_FALSE(program.app().TopTen()->IsWindowVisible());
+    EXPECT_TRUE(program.app().Flags().iconic);
+    EXPECT_FALSE(program.app().Windows().topTen->IsWindowVisible());
     frame.Widget()->setWindowState(Qt::WindowNoState);
     Driver::Settle();
-    EXPECT_FALSE(program.app().GetIconic());
+    EXPECT_FALSE(program.app().Flags().iconic);
 }

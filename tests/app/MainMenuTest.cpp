@@ -77,7 +77,7 @@ TEST_F(MainMenuTest, BadgeNeverReacts)
     drive.Click(530, 360);
     EXPECT_FALSE(menu.Item(6).IsPressed());
     EXPECT_TRUE(menu.IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleMainMenu);
 }
 
 TEST_F(MainMenuTest, ReleasingOnAnotherItemOpensNothing)
@@ -88,13 +88,13 @@ TEST_F(MainMenuTest, ReleasingOnAnotherItemOpensNothing)
     EXPECT_FALSE(menu.Item(1).IsPressed());
     drive.Release(kMenuItemX, MenuItemY(3));
     EXPECT_TRUE(menu.IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleMainMenu);
 
     // A whole click on the item opens its module.
     drive.Click(kMenuItemX, MenuItemY(3));
     Driver::Settle(100);
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleCredit);
-    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMainMenu);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleCredit);
+    EXPECT_EQ(program.app().Flags().previousModule, ModuleMainMenu);
     EXPECT_EQ(menu.SectionModule(), "cred.dll");
     EXPECT_FALSE(menu.IsWindowVisible());
     EXPECT_TRUE(boxes.boxes.empty());

@@ -10,6 +10,7 @@
 #include "app/ModuleTable.h"
 #include "app/TextPage.h"
 #include "kit/Artwork.h"
+#include "kit/ModuleArt.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
@@ -63,7 +64,7 @@ TEST_F(Navigation, EachMenuItemEntersItsModule)
     for (const Expected& m : modules) {
         ASSERT_TRUE(view.Menu()->IsWindowVisible());
         EnterModule(m.item);
-        EXPECT_EQ(program.app().GetCurrentModule(), m.module);
+        EXPECT_EQ(program.app().Flags().currentModule, m.module);
         EXPECT_FALSE(view.Menu()->IsWindowVisible());
         EXPECT_EQ(view.Buttons().Module(), m.module);
         if (m.introduction) {
@@ -80,7 +81,7 @@ TEST_F(Navigation, EachMenuItemEntersItsModule)
         // The main-menu button leads back.
         drive.Click(kSideX, kMainMenuY);
         EXPECT_TRUE(view.Menu()->IsWindowVisible());
-        EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+        EXPECT_EQ(program.app().Flags().currentModule, ModuleMainMenu);
     }
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -149,7 +150,7 @@ TEST_F(Navigation, SectionButtonsOpenTheirChoosers)
 TEST_F(Navigation, TopTenButtonOpensAndClosesThePanel)
 {
     CFinView& view = program.view();
-    TopTenWindow* topTen = program.app().TopTen();
+    TopTenWindow* topTen = program.app().Windows().topTen;
     EnterModule(2);
     drive.Click(kTopTen.x(), kTopTen.y());
     ASSERT_TRUE(topTen->IsWindowVisible());
@@ -269,14 +270,14 @@ TEST_F(Navigation, ExitFromTheMenuAndBackShowsTheMenu)
     CFinView& view = program.view();
     drive.Click(kMenuExit.x(), kMenuExit.y());
     ASSERT_TRUE(view.Exit() && view.Exit()->IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
-    EXPECT_EQ(program.app().GetPreviousModule(), ModuleMainMenu);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleExit);
+    EXPECT_EQ(program.app().Flags().previousModule, ModuleMainMenu);
     drive.Click(350, 394); // go back
     EXPECT_FALSE(view.Exit()->IsWindowVisible());
     EXPECT_TRUE(view.Menu()->IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleMainMenu);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleMainMenu);
     // The menu's palette is the program palette again, and the menu is drawn.
-    program.app().SetCurrentModule(ModuleMainMenu);
+    program.app().Flags().currentModule = ModuleMainMenu;
     Bitmap reference;
     Palette menuPalette;
     ASSERT_TRUE(program.app().Art().LoadBitmapAndPalette("IDB_menu3ovr", reference, menuPalette));
@@ -327,7 +328,7 @@ TEST_F(Navigation, VideoButtonPlaysThePagesVideoAndAClickOnTheFrameClosesIt)
     drive.Click(kSideX, kSectionY[3]);
     program.view().SendMessage(VM_LESSON_INVEST);
     Driver::Settle();
-    VideoWindow* video = program.app().Video();
+    VideoWindow* video = program.app().Windows().video;
     ASSERT_EQ(video->Media(), "4_3_1.avi");
     SideButtons& buttons = program.view().Buttons();
     EXPECT_EQ(buttons[SideButtons::kVideo].GetState(), ImageButton::New);
@@ -368,9 +369,9 @@ TEST(NavigationWithoutDisc, CancellingTheDiscRequestCancelsOnlyTheVideo)
     drive.Click(kVideo.x(), kVideo.y());
     Driver::Settle();
     EXPECT_EQ(asked, atStart + 1);
-    EXPECT_FALSE(program.app().Video()->IsWindowVisible());
+    EXPECT_FALSE(program.app().Windows().video->IsWindowVisible());
     EXPECT_TRUE(program.view().Lesson()->IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModulePlanning);
+    EXPECT_EQ(program.app().Flags().currentModule, ModulePlanning);
     EXPECT_TRUE(boxes.boxes.empty());
     SetModalHook([](Dialog& dialog) { dialog.EndDialog(IDCANCEL); });
 }
@@ -398,10 +399,10 @@ TEST(NavigationWithOwnTips, ShortTipsAreTypedLower)
         const PresenterClip& clip = ModuleInfo(ModuleAttitudes).clips[intro->Clip()];
         const QImage screen = drive.Screen();
         Artwork& art = program.app().Art();
-        art.LoadSectionModule(clip.library, true);
+        art.LoadSectionModule(clip.library);
         Bitmap frame;
         art.LoadBitmapByName(frame, clip.prefix + std::to_string(clip.frames));
-        art.LoadSectionModule(ModuleInfo(ModuleAttitudes).sectionModule, true);
+        art.LoadSectionModule(ModuleArtOf(ModuleAttitudes).sectionModule);
         const Point origin = intro->ClientToFrame({clip.frameX, clip.frameY});
         for (int y = 0; y < frame.GetSize().cy; ++y) {
             for (int x = 0; x < frame.GetSize().cx; ++x) {

@@ -44,7 +44,7 @@ TEST(Splash, ClosesOnAClickOrAKeyOrAfterFiveSeconds)
     MessageBoxRecorder boxes;
     {
         SplashScreen splash({0, 0, 640, 480});
-        EXPECT_EQ(app.module, ModuleMainMenu);
+        EXPECT_EQ(app.Flags().currentModule, ModuleMainMenu);
         EXPECT_EQ(RunModal(splash, [](Dialog& d) { QTest::mouseClick(d.Widget(), Qt::LeftButton); }), IDOK);
         EXPECT_EQ(splash.GetClientRect(), (Rect{0, 0, 640, 480}));
     }
@@ -108,9 +108,9 @@ TEST(ExitScreen, GoingBackRestoresTheModuleItsPaletteAndArtwork)
     drive.Click(kSideX, kExitY);
     Driver::Settle(100);
     ASSERT_TRUE(program.view().Exit()->IsWindowVisible());
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleExit);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleExit);
     drive.Click(350, 394); // go back
-    EXPECT_EQ(program.app().GetCurrentModule(), ModuleCredit);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleCredit);
     EXPECT_FALSE(program.view().Exit()->IsWindowVisible());
     Bitmap reference;
     Palette credit;
@@ -139,7 +139,7 @@ TEST(ExitScreen, EraseSavesDefaultsAndKeepLeavesTheFile)
         Driver drive(*program.app().MainFrame());
         drive.Click(kMenuExit.x(), kMenuExit.y()); // exit item of the main menu
         drive.Click(350, 290 + 19);                // keep and quit
-        EXPECT_TRUE(program.app().GetExiting());
+        EXPECT_TRUE(program.app().Flags().exiting);
         EXPECT_FALSE(program.app().MainFrame()->IsWindowVisible());
         CFinData kept;
         ASSERT_TRUE(kept.Load());
@@ -150,7 +150,7 @@ TEST(ExitScreen, EraseSavesDefaultsAndKeepLeavesTheFile)
         Driver drive(*program.app().MainFrame());
         drive.Click(kMenuExit.x(), kMenuExit.y());
         drive.Click(350, 331 + 19); // erase and quit
-        EXPECT_TRUE(program.app().GetExiting());
+        EXPECT_TRUE(program.app().Flags().exiting);
         CFinData erased;
         ASSERT_TRUE(erased.Load());
         EXPECT_EQ(erased.GetCreditMonths(), 36);

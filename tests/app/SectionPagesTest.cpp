@@ -59,7 +59,7 @@ TEST_F(SectionPages, ChooserLaysOutItsKey)
     EXPECT_EQ(chooser->Choice(1).Y(), 310);
     EXPECT_EQ(chooser->Choice(2).Y(), 354);
     EXPECT_EQ(chooser->PromptY(), 235);
-    EXPECT_EQ(program.app().TopTen()->List(), "man3a");
+    EXPECT_EQ(program.app().Windows().topTen->List(), "man3a");
     const QImage screen = drive.Screen();
     EXPECT_TRUE(ContainsColour(screen, QRect(kPageX + 20, kPageY + 235, 200, 22), RGB(255, 0, 0), 10));
     EXPECT_FALSE(ContainsColour(screen, QRect(kPageX + 20, kPageY + 280, 200, 22), RGB(255, 0, 0), 10));
@@ -87,7 +87,7 @@ TEST_F(SectionPages, ReleasingOnAnotherChoiceOpensNothing)
     EXPECT_FALSE(chooser->IsWindowVisible());
     EXPECT_TRUE(view.Lesson()->IsWindowVisible());
     EXPECT_EQ(view.Lesson()->Key(), "avoid");
-    EXPECT_EQ(program.app().Video()->Media(), "3_3_2.avi");
+    EXPECT_EQ(program.app().Windows().video->Media(), "3_3_2.avi");
 }
 
 TEST_F(SectionPages, ReturnOnTheBorrowingResultTurnsItIntoTheSection)
@@ -198,7 +198,7 @@ TEST_F(SectionPages, InvestmentTriangleBeforeTheRiskSurvey)
     for (int tier = 1; tier <= 4; ++tier)
         EXPECT_TRUE(lesson->TierHighlighted(tier));
     EXPECT_EQ(lesson->InstructionLines().size(), 2u);
-    EXPECT_EQ(program.app().Video()->Media(), "4_3_1.avi");
+    EXPECT_EQ(program.app().Windows().video->Media(), "4_3_1.avi");
     // Tier headings start the rows of their tiers.
     EXPECT_EQ(lesson->Topics()[0].y[0], 106);
     EXPECT_EQ(lesson->Topics()[6].y[0], 185);

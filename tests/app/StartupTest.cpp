@@ -44,9 +44,9 @@ TEST(Startup, OpensOneFixedWindowTitledFiscova)
     EXPECT_EQ(app.FinView()->GetClientRect(), (platform::Rect{0, 0, 640, 480}));
 
     // The main menu is up.
-    EXPECT_EQ(app.GetCurrentModule(), ModuleMainMenu);
-    EXPECT_FALSE(app.GetExiting());
-    EXPECT_FALSE(app.GetIconic());
+    EXPECT_EQ(app.Flags().currentModule, ModuleMainMenu);
+    EXPECT_FALSE(app.Flags().exiting);
+    EXPECT_FALSE(app.Flags().iconic);
 
     // The data directory is the program file's folder, whatever the file is called.
     const std::string programDir = QCoreApplication::applicationDirPath().toStdString() + "/";
@@ -59,12 +59,12 @@ TEST(Startup, OpensOneFixedWindowTitledFiscova)
     EXPECT_FALSE(app.IsContentDiscPresent());
 
     // The shared record holds only its file name until a page loads the file.
-    ASSERT_NE(app.SharedRecord(), nullptr);
-    EXPECT_STREQ(app.SharedRecord()->GetFileName(), "findata.zem");
-    EXPECT_EQ(app.SharedRecord()->GetCreditMonths(), 0);
+    ASSERT_NE(app.Windows().record, nullptr);
+    EXPECT_STREQ(app.Windows().record->GetFileName(), "findata.zem");
+    EXPECT_EQ(app.Windows().record->GetCreditMonths(), 0);
 
     app.ExitInstance();
-    EXPECT_EQ(app.SharedRecord(), nullptr);
+    EXPECT_EQ(app.Windows().record, nullptr);
 }
 
 TEST(Startup, ContentLocationComesFromTheRegistryAsStored)

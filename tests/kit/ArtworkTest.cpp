@@ -2,6 +2,7 @@
 // the lookup rules select, palettes come from the reference bitmaps, and
 // missing names are reported by name.
 #include "kit/Artwork.h"
+#include "kit/ModuleArtLoading.h"
 #include "tests/support/FakeApp.h"
 #include "tests/support/Recorders.h"
 
@@ -86,16 +87,16 @@ TEST_F(ArtworkTest, EveryNameOfTheManifestLoadsFromItsPack)
     std::string loadedPack;
     for (const ManifestRow& row : rows) {
         if (row.pack == "own") {
-            app.module = ModuleMainMenu;
+            app.Flags().currentModule = ModuleMainMenu;
         } else {
-            app.module = ModuleMoney;
+            app.Flags().currentModule = ModuleMoney;
             if (row.pack != loadedPack) {
-                app.art.LoadSectionModule(row.pack + ".dll", true);
+                app.Art().LoadSectionModule(row.pack + ".dll");
                 loadedPack = row.pack;
             }
         }
         Bitmap bitmap;
-        const Size size = app.art.LoadBitmapByName(bitmap, row.name);
+        const Size size = app.Art().LoadBitmapByName(bitmap, row.name);
         EXPECT_EQ(size, (Size{row.width, row.height})) << row.pack << " " << row.name;
         EXPECT_EQ(bitmap.BitsPerPixel(), 8) << row.name;
     }
@@ -105,29 +106,29 @@ TEST_F(ArtworkTest, EveryNameOfTheManifestLoadsFromItsPack)
 TEST_F(ArtworkTest, MainMenuUsesOwnArtOtherModulesTheirSectionModule)
 {
     Bitmap bitmap;
-    app.module = ModuleMainMenu;
-    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
-    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "idb_menu1off").IsEmpty()); // any letter case
+    app.Flags().currentModule = ModuleMainMenu;
+    EXPECT_FALSE(app.Art().LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
+    EXPECT_FALSE(app.Art().LoadBitmapByName(bitmap, "idb_menu1off").IsEmpty()); // any letter case
 
-    app.module = ModuleMoney;
-    app.art.LoadSectionModule("manym.dll", true);
-    EXPECT_FALSE(app.art.LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
+    app.Flags().currentModule = ModuleMoney;
+    app.Art().LoadSectionModule("manym.dll");
+    EXPECT_FALSE(app.Art().LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
     EXPECT_TRUE(boxes.boxes.empty());
     // Own artwork is not found while a learning module is current ...
-    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
+    EXPECT_TRUE(app.Art().LoadBitmapByName(bitmap, "IDB_MENU1OFF").IsEmpty());
     EXPECT_TRUE(bitmap.IsEmpty());
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Unable to load IDB_MENU1OFF");
     // ... except the field's calculator icon, spelt exactly so.
-    EXPECT_EQ(app.art.LoadBitmapByName(bitmap, "idb_calcul"), (Size{12, 14}));
-    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_CALCUL").IsEmpty());
+    EXPECT_EQ(app.Art().LoadBitmapByName(bitmap, "idb_calcul"), (Size{12, 14}));
+    EXPECT_TRUE(app.Art().LoadBitmapByName(bitmap, "IDB_CALCUL").IsEmpty());
     EXPECT_EQ(boxes.boxes.back().text, "Unable to load IDB_CALCUL");
 
     // A module that cannot be loaded is not reported; its bitmaps are.
     boxes.boxes.clear();
-    app.art.LoadSectionModule("nosuch.dll", true);
+    app.Art().LoadSectionModule("nosuch.dll");
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_TRUE(app.art.LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
+    EXPECT_TRUE(app.Art().LoadBitmapByName(bitmap, "IDB_man1ovr").IsEmpty());
     EXPECT_EQ(boxes.boxes.back().text, "Unable to load IDB_man1ovr");
 }
 
@@ -148,13 +149,13 @@ TEST_F(ArtworkTest, PalettesComeFromTheColourTable)
     ASSERT_TRUE(trueColour.LoadFromBmp(MakeBmp(24, 0)));
     EXPECT_TRUE(PaletteForBitmap(trueColour).halftone);
 
-    app.module = ModuleMoney;
-    app.art.LoadSectionModule("manym.dll", true);
+    app.Flags().currentModule = ModuleMoney;
+    app.Art().LoadSectionModule("manym.dll");
     Bitmap reference;
     Palette module;
-    ASSERT_TRUE(app.art.LoadBitmapAndPalette("IDB_man1ovr", reference, module));
+    ASSERT_TRUE(app.Art().LoadBitmapAndPalette("IDB_man1ovr", reference, module));
     EXPECT_EQ(module.entries.size(), 256u);
-    EXPECT_FALSE(app.art.LoadBitmapAndPalette("IDB_nothing", reference, module));
+    EXPECT_FALSE(app.Art().LoadBitmapAndPalette("IDB_nothing", reference, module));
     EXPECT_EQ(boxes.boxes.back().text, "Get Bitmap&Pal Unable to load IDB_nothing");
 }
 
@@ -171,7 +172,7 @@ TEST_F(ArtworkTest, TransparentBlitLeavesKeyPixelsAlone)
     target.fill(qRgb(0, 0, 255));
     {
         Dc dc(&target);
-        app.art.DrawTransparentBitmap(dc, 1, 1, 4, 1, bitmap, 0, 0, RGB(255, 0, 0));
+        app.Art().DrawTransparentBitmap(dc, 1, 1, 4, 1, bitmap, 0, 0, RGB(255, 0, 0));
     }
     EXPECT_EQ(target.pixel(1, 1), qRgb(0, 0, 255));
     EXPECT_EQ(target.pixel(2, 1), qRgb(0, 255, 0));
@@ -182,25 +183,28 @@ TEST_F(ArtworkTest, TransparentBlitLeavesKeyPixelsAlone)
 
 TEST_F(ArtworkTest, ModuleArtComesWithTheSectionModule)
 {
-    app.module = ModuleHelp;
-    app.art.LoadSectionModule("how.dll", false);
+    app.Flags().currentModule = ModuleHelp;
+    app.Art().LoadSectionModule("how.dll");
+    LoadModuleArt();
     EXPECT_TRUE(boxes.boxes.empty());
     // Contact and help has no print button: buttons 1 to 3 are numbers 12 to 14.
-    EXPECT_TRUE(app.nav.Button(0).BitmapOf(ImageButton::Over).IsEmpty());
-    EXPECT_TRUE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+    EXPECT_TRUE(app.Nav().Button(0).BitmapOf(ImageButton::Over).IsEmpty());
+    EXPECT_TRUE(app.Nav().Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
     for (int i = 1; i < NavBar::kButtons; ++i)
-        EXPECT_FALSE(app.nav.Button(i).BitmapOf(ImageButton::Pressed).IsEmpty()) << i;
-    EXPECT_EQ(app.art.ModuleBackground().GetSize(), (Size{640, 480}));
+        EXPECT_FALSE(app.Nav().Button(i).BitmapOf(ImageButton::Pressed).IsEmpty()) << i;
+    EXPECT_EQ(app.Art().ModuleBackground().GetSize(), (Size{640, 480}));
 
-    app.module = ModuleCredit;
-    app.art.LoadSectionModule("cred.dll", false);
-    EXPECT_FALSE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
-    const COLORREF creditCorner = app.art.ModuleBackground().PixelAt(5, 5);
+    app.Flags().currentModule = ModuleCredit;
+    app.Art().LoadSectionModule("cred.dll");
+    LoadModuleArt();
+    EXPECT_FALSE(app.Nav().Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+    const COLORREF creditCorner = app.Art().ModuleBackground().PixelAt(5, 5);
 
     // The exit module loads no art: the background stays the credit one.
-    app.module = ModuleExit;
-    app.art.LoadSectionModule("ZEMExit.dll", false);
+    app.Flags().currentModule = ModuleExit;
+    app.Art().LoadSectionModule("ZEMExit.dll");
+    LoadModuleArt();
     EXPECT_TRUE(boxes.boxes.empty());
-    EXPECT_EQ(app.art.ModuleBackground().PixelAt(5, 5), creditCorner);
-    EXPECT_FALSE(app.nav.Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+    EXPECT_EQ(app.Art().ModuleBackground().PixelAt(5, 5), creditCorner);
+    EXPECT_FALSE(app.Nav().Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
 }

@@ -57,12 +57,12 @@ protected:
         page.ShowWindow(SW_SHOW);
         field.MoveWindow(100, 100, 80, 20);
         other.MoveWindow(100, 150, 80, 20);
-        app.calculator = &calculator;
+        app.Windows().calculator = &calculator;
         app.view->Widget()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(app.view->Widget()));
         Grab(*app.view); // the first paint places the calculator pictures
     }
-    void TearDown() override { app.calculator = nullptr; }
+    void TearDown() override { app.Windows().calculator = nullptr; }
 
     // Opens the calculator from the field's picture.
     void Open(FEdit& from)
@@ -102,13 +102,13 @@ const std::vector<std::string> kErrorAnimation{"Error!", " Error!", "Error!", " 
 
 TEST_F(CalculatorTest, OpensAtTheFieldsCornerInsideTheProgram)
 {
-    EXPECT_EQ(app.module, ModuleMoney); // restored after loading the calculator's art
+    EXPECT_EQ(app.Flags().currentModule, ModuleMoney); // restored after loading the calculator's art
     field.SetIntValue(1500);
     QTest::mouseClick(field.Edit().Widget(), Qt::LeftButton, {}, QPoint(10, 6)); // beside the picture
     EXPECT_FALSE(calculator.IsWindowVisible());
 
     Open(field);
-    EXPECT_TRUE(app.calculatorOpen);
+    EXPECT_TRUE(app.Flags().calculatorOpen);
     EXPECT_EQ(calculator.Target(), &field);
     EXPECT_EQ(calculator.GetWindowRect(), (Rect{228, 151, 228 + 83, 151 + 129}));
     EXPECT_EQ(calculator.Display(), "1500");
@@ -194,10 +194,10 @@ TEST_F(CalculatorTest, KeyboardEditsTheDisplay)
 TEST_F(CalculatorTest, MouseWorksThePictureKeys)
 {
     Bitmap up, down;
-    app.module = ModuleMainMenu;
-    app.art.LoadBitmapByName(up, "IDB_5_OFF");
-    app.art.LoadBitmapByName(down, "IDB_5_DWN");
-    app.module = ModuleMoney;
+    app.Flags().currentModule = ModuleMainMenu;
+    app.Art().LoadBitmapByName(up, "IDB_5_OFF");
+    app.Art().LoadBitmapByName(down, "IDB_5_DWN");
+    app.Flags().currentModule = ModuleMoney;
     int x = 0, y = 0; // a pixel where the two pictures of key 5 differ
     while (y < up.GetSize().cy && up.PixelAt(x, y) == down.PixelAt(x, y)) {
         x = (x + 1) % up.GetSize().cx;

@@ -189,7 +189,7 @@ TEST_F(FEditTest, EnteringSelectsZeroAndLeavesEmptyAlone)
 TEST_F(FEditTest, CalculatorPictureIsDrawnInsideTheField)
 {
     Bitmap icon;
-    app.art.LoadBitmapByName(icon, "idb_calcul");
+    app.Art().LoadBitmapByName(icon, "idb_calcul");
     ASSERT_FALSE(icon.IsEmpty());
     int x = 0, y = 2; // a pixel of the picture that the white field does not have
     while (y < icon.GetSize().cy && icon.PixelAt(x, y) == RGB(255, 255, 255)) {
@@ -235,13 +235,13 @@ TEST_F(FEditTest, HintWaitsWhileItMayNotPlay)
     field.FireHintTimer(); // no hint sound
     EXPECT_EQ(CurrentSound(), "");
     field.SetHintSound(HintPath());
-    app.module = ModuleExit;
+    app.Flags().currentModule = ModuleExit;
     field.FireHintTimer();
     EXPECT_EQ(CurrentSound(), "");
-    app.module = ModuleMoney;
+    app.Flags().currentModule = ModuleMoney;
 
     TopTenWindow topTen(app.view.get());
-    app.topTen = &topTen;
+    app.Windows().topTen = &topTen;
     topTen.ShowWindow(SW_SHOW);
     field.FireHintTimer();
     EXPECT_EQ(CurrentSound(), "");
@@ -250,7 +250,7 @@ TEST_F(FEditTest, HintWaitsWhileItMayNotPlay)
     topTen.ShowWindow(SW_HIDE);
     field.FireHintTimer();
     EXPECT_NE(CurrentSound(), "");
-    app.topTen = nullptr;
+    app.Windows().topTen = nullptr;
 
     // Typing, leaving the field and hiding the page stop the timer.
     other.SetFocus();
@@ -271,7 +271,7 @@ TEST_F(FEditTest, MissingDiscIsAskedForAndDecliningSkipsTheHint)
     field.SetFocus();
     field.FireHintTimer();
     EXPECT_EQ(app.discRequests, 1);
-    EXPECT_TRUE(app.discDeclined);
+    EXPECT_TRUE(app.Flags().discDeclined);
     EXPECT_EQ(CurrentSound(), "");
 
     // Once declined, hints play without asking.
@@ -281,12 +281,12 @@ TEST_F(FEditTest, MissingDiscIsAskedForAndDecliningSkipsTheHint)
     EXPECT_NE(CurrentSound(), "");
 
     // A disc put in when asked lets the hint play.
-    app.discDeclined = false;
+    app.Flags().discDeclined = false;
     app.discAnswer = true;
     field.SetFocus();
     field.FireHintTimer();
     EXPECT_EQ(app.discRequests, 2);
-    EXPECT_FALSE(app.discDeclined);
+    EXPECT_FALSE(app.Flags().discDeclined);
     EXPECT_TRUE(field.HintPlayed());
 }
 

@@ -14,13 +14,13 @@ protected:
     {
         page = std::make_unique<platform::Window>(app.view.get());
         page->MoveWindow(128, 51, 512, 434);
-        app.nav.SetPage(page.get());
+        app.Nav().SetPage(page.get());
         for (int i = 0; i < NavBar::kButtons; ++i) {
-            app.nav.Button(i).SetSize(80, 27);
-            app.nav.Button(i).Enable(false);
+            app.Nav().Button(i).SetSize(80, 27);
+            app.Nav().Button(i).Enable(false);
         }
     }
-    ImageButton& Button(int i) { return app.nav.Button(i); }
+    ImageButton& Button(int i) { return app.Nav().Button(i); }
 
     FakeApp app;
     std::unique_ptr<platform::Window> page;
@@ -56,73 +56,73 @@ TEST_F(NavBarTest, ButtonsStandAtTheirPlaces)
 
 TEST_F(NavBarTest, FirstButtonInIndexOrderWinsASharedPlace)
 {
-    app.nav.EnableNavButton2(1);
-    app.nav.EnableNavButton3(7);
-    app.nav.NavPress(450, 410);
+    app.Nav().EnableNavButton2(1);
+    app.Nav().EnableNavButton3(7);
+    app.Nav().NavPress(450, 410);
     EXPECT_EQ(Button(2).GetState(), ImageButton::Pressed);
-    EXPECT_EQ(app.nav.NavClick(450, 410), 2);
+    EXPECT_EQ(app.Nav().NavClick(450, 410), 2);
     EXPECT_EQ(Button(2).GetState(), ImageButton::Normal);
     EXPECT_FALSE(Button(2).IsPressed());
 }
 
 TEST_F(NavBarTest, ReleasingElsewhereClicksNothingAndClearsEveryPress)
 {
-    app.nav.EnableNavButton0(1);
-    app.nav.EnableNavButton1(1);
-    app.nav.NavPress(20, 410);
+    app.Nav().EnableNavButton0(1);
+    app.Nav().EnableNavButton1(1);
+    app.Nav().NavPress(20, 410);
     EXPECT_TRUE(Button(0).IsPressed());
     // The pointer leaves the button: it shows normal but stays pressed, and
     // shows pressed again when the pointer comes back.
-    EXPECT_FALSE(app.nav.NavHover(200, 300));
+    EXPECT_FALSE(app.Nav().NavHover(200, 300));
     EXPECT_EQ(Button(0).GetState(), ImageButton::Normal);
-    EXPECT_TRUE(app.nav.NavHover(20, 410));
+    EXPECT_TRUE(app.Nav().NavHover(20, 410));
     EXPECT_EQ(Button(0).GetState(), ImageButton::Pressed);
 
-    EXPECT_EQ(app.nav.NavClick(340, 410), -1);
+    EXPECT_EQ(app.Nav().NavClick(340, 410), -1);
     EXPECT_FALSE(Button(0).IsPressed());
     EXPECT_FALSE(Button(1).IsPressed());
     // A later release on the button clicks nothing: the press is gone.
-    EXPECT_EQ(app.nav.NavClick(20, 410), -1);
+    EXPECT_EQ(app.Nav().NavClick(20, 410), -1);
 }
 
 TEST_F(NavBarTest, InactiveButtonIgnoresPressAndClick)
 {
-    app.nav.EnableNavButton1(1);
+    app.Nav().EnableNavButton1(1);
     Button(1).SetState(ImageButton::Inactive);
-    app.nav.NavPress(340, 410);
+    app.Nav().NavPress(340, 410);
     EXPECT_EQ(Button(1).GetState(), ImageButton::Inactive);
     EXPECT_FALSE(Button(1).IsPressed());
-    EXPECT_EQ(app.nav.NavClick(340, 410), -1);
+    EXPECT_EQ(app.Nav().NavClick(340, 410), -1);
     EXPECT_EQ(Button(1).GetState(), ImageButton::Inactive);
     // Moving the pointer off it returns it to normal.
-    app.nav.NavHover(100, 100);
+    app.Nav().NavHover(100, 100);
     EXPECT_EQ(Button(1).GetState(), ImageButton::Normal);
 }
 
 TEST_F(NavBarTest, HoverAnswersUntilThePointerLeaves)
 {
-    app.nav.EnableNavButton1(1);
-    EXPECT_FALSE(app.nav.NavHover(100, 100));
-    EXPECT_TRUE(app.nav.NavHover(340, 410));
+    app.Nav().EnableNavButton1(1);
+    EXPECT_FALSE(app.Nav().NavHover(100, 100));
+    EXPECT_TRUE(app.Nav().NavHover(340, 410));
     EXPECT_EQ(Button(1).GetState(), ImageButton::Over);
-    EXPECT_TRUE(app.nav.NavHover(341, 411)); // resting on the same button
-    EXPECT_FALSE(app.nav.NavHover(100, 100));
+    EXPECT_TRUE(app.Nav().NavHover(341, 411)); // resting on the same button
+    EXPECT_FALSE(app.Nav().NavHover(100, 100));
     EXPECT_EQ(Button(1).GetState(), ImageButton::Normal);
     // Disabled buttons neither react nor draw.
-    EXPECT_FALSE(app.nav.NavHover(20, 410));
-    EXPECT_EQ(app.nav.NavClick(20, 410), -1);
+    EXPECT_FALSE(app.Nav().NavHover(20, 410));
+    EXPECT_EQ(app.Nav().NavClick(20, 410), -1);
 }
 
 TEST_F(NavBarTest, WhileAVideoShowsHoverIsAlwaysHotAndPressHidesIt)
 {
     VideoWindow video(app.view.get());
-    app.video = &video;
+    app.Windows().video = &video;
     app.view->ShowWindow(platform::SW_SHOW);
     video.ShowWindow(platform::SW_SHOW);
-    app.nav.EnableNavButton1(1);
-    EXPECT_TRUE(app.nav.NavHover(10, 10));
+    app.Nav().EnableNavButton1(1);
+    EXPECT_TRUE(app.Nav().NavHover(10, 10));
     EXPECT_EQ(Button(1).GetState(), ImageButton::Normal);
-    app.nav.NavPress(10, 10);
+    app.Nav().NavPress(10, 10);
     EXPECT_FALSE(video.IsWindowVisible());
-    app.video = nullptr;
+    app.Windows().video = nullptr;
 }

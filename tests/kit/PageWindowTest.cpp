@@ -1,6 +1,7 @@
 // A page built on the page base: background, heading, navigation bar and
 // text block at their places, and the shared mouse handling.
 #include "kit/PageWindow.h"
+#include "kit/ModuleArtLoading.h"
 #include "kit/NavBar.h"
 #include "kit/TextDrawing.h"
 #include "kit/ViewMessages.h"
@@ -58,11 +59,12 @@ class PageWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        app.view = std::make_unique<CountingView>();
+        app.SetView(std::make_unique<CountingView>());
         app.view->MoveWindow(0, 0, 640, 480);
         app.view->ShowWindow(SW_SHOW);
-        app.module = ModuleMoney;
-        app.art.LoadSectionModule("manym.dll", false);
+        app.Flags().currentModule = ModuleMoney;
+        app.Art().LoadSectionModule("manym.dll");
+        LoadModuleArt();
         page = std::make_unique<SamplePage>(app.view.get());
     }
     void TearDown() override { page.reset(); }
@@ -79,18 +81,18 @@ TEST_F(PageWindowTest, ShownPageFillsThePageAreaWithItsParts)
     page->ShowWindow(SW_SHOW);
     EXPECT_EQ(page->shown, 1);
     EXPECT_EQ(page->GetWindowRect(), (Rect{128, 51, 640, 485}));
-    EXPECT_EQ(app.nav.Page(), page.get());
+    EXPECT_EQ(app.Nav().Page(), page.get());
 
     const QImage image = Grab(*page);
     image.save(QString::fromStdString(std::string(FISCOVA_BINARY_DIR) + "/sample-page.png"));
     // The module background, shifted so that page (0,0) shows its (128,46).
-    const Bitmap& background = app.art.ModuleBackground();
+    const Bitmap& background = app.Art().ModuleBackground();
     EXPECT_EQ(PixelOf(image, 300, 200), background.PixelAt(428, 246));
     EXPECT_EQ(PixelOf(image, 500, 300), background.PixelAt(628, 346));
     // The heading in the money module's navy.
     EXPECT_TRUE(ContainsColour(image, QRect(8, 15, 150, 22), RGB(0, 0, 128), 10));
     // The enabled navigation buttons show their normal picture, the others nothing.
-    const Bitmap& back = app.nav.Button(1).BitmapOf(ImageButton::Normal);
+    const Bitmap& back = app.Nav().Button(1).BitmapOf(ImageButton::Normal);
     ASSERT_FALSE(back.IsEmpty());
     EXPECT_EQ(PixelOf(image, 325 + back.GetSize().cx / 2, 402 + back.GetSize().cy / 2),
               back.PixelAt(back.GetSize().cx / 2, back.GetSize().cy / 2));
@@ -109,11 +111,11 @@ TEST_F(PageWindowTest, MouseOverTheBarShowsTheHandAndResetsSideButtons)
     QCoreApplication::processEvents();
     EXPECT_GE(view->resets, 1);
     EXPECT_EQ(page->GetCursor(), Cursor::Hand);
-    EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Over);
+    EXPECT_EQ(app.Nav().Button(1).GetState(), ImageButton::Over);
     SendMouseMove(page->Widget(), QPoint(200, 200));
     QCoreApplication::processEvents();
     EXPECT_EQ(page->GetCursor(), Cursor::Arrow);
-    EXPECT_EQ(app.nav.Button(1).GetState(), ImageButton::Normal);
+    EXPECT_EQ(app.Nav().Button(1).GetState(), ImageButton::Normal);
 
     page->ShowWindow(SW_HIDE);
     EXPECT_EQ(page->hidden, 1);

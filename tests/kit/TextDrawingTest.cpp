@@ -123,7 +123,7 @@ TEST(TextDrawing, HeadingTakesTheModuleColourAndCompletesItsTitles)
         {ModuleHelp, RGB(128, 128, 128)},  {ModulePlanning, RGB(0, 128, 0)}, {ModuleMainMenu, RGB(0, 128, 0)},
     };
     for (const auto& c : colours) {
-        app.module = c.module;
+        app.Flags().currentModule = c.module;
         QImage image = Blank();
         {
             Dc dc(&image);
@@ -133,7 +133,7 @@ TEST(TextDrawing, HeadingTakesTheModuleColourAndCompletesItsTitles)
         EXPECT_GE(FirstInkRow(image, QRect(0, 0, 512, 100), kWhite), 15);
     }
 
-    app.module = ModulePlanning;
+    app.Flags().currentModule = ModulePlanning;
     QImage cut = Blank();
     QImage other = Blank();
     {
@@ -145,7 +145,7 @@ TEST(TextDrawing, HeadingTakesTheModuleColourAndCompletesItsTitles)
     // Only the exact title is completed with "entals".
     EXPECT_GT(RightmostInk(cut, QRect(0, 10, 512, 30)), RightmostInk(other, QRect(0, 10, 512, 30)) + 30);
 
-    app.module = ModuleCredit;
+    app.Flags().currentModule = ModuleCredit;
     QImage pros = Blank();
     {
         Dc dc(&pros);

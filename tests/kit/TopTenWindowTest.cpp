@@ -21,9 +21,9 @@ protected:
     {
         QDir(dir.path()).mkpath("top10");
         app.dataDirectory = dir.path().toStdString() + "/";
-        app.view = std::make_unique<MessageLog>();
+        app.SetView(std::make_unique<MessageLog>());
         app.view->MoveWindow(0, 0, 640, 480);
-        app.module = ModuleHelp; // no background picture to load
+        app.Flags().currentModule = ModuleHelp; // no background picture to load
         window = std::make_unique<TopTenWindow>(app.view.get());
     }
     void TearDown() override { window.reset(); }

@@ -21,16 +21,16 @@ protected:
     void SetUp() override
     {
         app.contentLocation = FISCOVA_DISC_DIR;
-        app.view = std::make_unique<MessageLog>();
+        app.SetView(std::make_unique<MessageLog>());
         app.view->MoveWindow(0, 0, 640, 480);
         app.view->ShowWindow(SW_SHOW);
         video = std::make_unique<VideoWindow>(app.view.get());
         video->Control().SetAudible(false);
-        app.video = video.get();
+        app.Windows().video = video.get();
     }
     void TearDown() override
     {
-        app.video = nullptr;
+        app.Windows().video = nullptr;
         video.reset();
     }
     MessageLog& Log() { return static_cast<MessageLog&>(*app.view); }
@@ -67,8 +67,8 @@ TEST_F(Video, SetMediaTellsTheViewWhetherTheItemIsNew)
 TEST_F(Video, NarrationPlaysBesideThePageAndHidesWhenItEnds)
 {
     FakeClock clock;
-    app.module = ModuleCredit;
-    app.art.LoadSectionModule("cred.dll", true);
+    app.Flags().currentModule = ModuleCredit;
+    app.Art().LoadSectionModule("cred.dll");
     video->SetMedia("3_2_1c.wav");
     video->ShowWindow(SW_SHOW);
     Driver::Settle();
@@ -87,8 +87,8 @@ TEST_F(Video, NarrationPlaysBesideThePageAndHidesWhenItEnds)
 
 TEST_F(Video, LosingActivationSilencesTheNarration)
 {
-    app.module = ModuleMoney;
-    app.art.LoadSectionModule("manym.dll", true);
+    app.Flags().currentModule = ModuleMoney;
+    app.Art().LoadSectionModule("manym.dll");
     video->SetMedia("2_1_1.wav");
     video->ShowWindow(SW_SHOW);
     Driver::Settle();

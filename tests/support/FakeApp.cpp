@@ -1,20 +1,22 @@
 #include "tests/support/FakeApp.h"
 
-#include "kit/Calculator.h"
-
-FakeApp::FakeApp(std::string dir) : dataDirectory(std::move(dir)), view(std::make_unique<platform::Window>())
+FakeApp::FakeApp(std::string dir) : dataDirectory(std::move(dir))
 {
-    view->MoveWindow(0, 0, 640, 480);
+    SetView(std::make_unique<platform::Window>());
     SetApp(this);
+}
+
+void FakeApp::SetView(std::unique_ptr<platform::Window> window)
+{
+    view = std::move(window);
+    view->MoveWindow(0, 0, 640, 480);
+    Windows().view = view.get();
+    Windows().mainWindow = view.get();
 }
 
 FakeApp::~FakeApp()
 {
+    Windows() = SharedWindows{};
     view.reset();
     ClearApp(this);
-}
-
-platform::Window* FakeApp::CalculatorWindow() const
-{
-    return calculator;
 }

@@ -137,7 +137,7 @@ void VisitLesson(Tour& tour, const std::string& module)
 void VisitTopTen(Tour& tour, const std::string& module)
 {
     tour.Drive().Click(kTopTen.x(), kTopTen.y());
-    TopTenWindow* topTen = tour.App().TopTen();
+    TopTenWindow* topTen = tour.App().Windows().topTen;
     if (!Driver::Until([&] { return topTen->IsWindowVisible(); })) {
         tour.Fail("the top-ten window did not open in " + module);
         return;
@@ -157,10 +157,10 @@ void VisitTopTen(Tour& tour, const std::string& module)
 
 void VisitVideo(Tour& tour, const std::string& module)
 {
-    if (tour.App().CurrentMediaName().empty())
+    if (CurrentMediaName().empty())
         return;
     tour.Drive().Click(kVideo.x(), kVideo.y());
-    VideoWindow* video = tour.App().Video();
+    VideoWindow* video = tour.App().Windows().video;
     if (!Driver::Until([&] { return video->IsWindowVisible(); })) {
         tour.Fail("the video window did not open in " + module);
         return;
@@ -275,7 +275,7 @@ void VisitExitScreen(Tour& tour, bool quit)
         return;
     }
     tour.Drive().Click(350, 290 + 19); // keep the work and quit
-    if (!tour.App().GetExiting())
+    if (!tour.App().Flags().exiting)
         tour.Fail("keep-and-quit did not end the program");
 }
 

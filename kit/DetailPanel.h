@@ -3,9 +3,9 @@
 // iconified, an open panel keeps what the user typed.
 #pragma once
 
-class DetailedWorksheet {
+class DetailPanel {
 public:
-    virtual ~DetailedWorksheet() = default;
+    virtual ~DetailPanel() = default;
     virtual bool IsShowing() const = 0;
     // Writes the open panel's rows into the record and saves it; does
     // nothing while the panel is closed.

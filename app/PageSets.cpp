@@ -1,0 +1,87 @@
+#include "app/PageSets.h"
+
+#include "app/ChooserPage.h"
+#include "app/LessonPage.h"
+#include "app/ModuleIntro.h"
+#include "app/TextPage.h"
+#include "kit/Modules.h"
+
+using namespace platform;
+
+namespace {
+
+template <class Page> std::unique_ptr<PageWindow> Make(Window* view)
+{
+    return std::make_unique<Page>(view);
+}
+
+struct PageRow {
+    PageId id;
+    PageSet set;
+    std::unique_ptr<PageWindow> (*make)(Window* view);
+};
+
+// In the order each set creates its pages.
+constexpr PageRow kPages[] = {
+    {PageId::Intro, PageSet::AnyModule, &Make<ModuleIntro>},
+    {PageId::Chooser, PageSet::AnyModule, &Make<ChooserPage>},
+    {PageId::Lesson, PageSet::AnyModule, &Make<LessonPage>},
+    {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
+};
+
+// The own set of each module; contact and help has none.
+struct ModuleSet {
+    int module;
+    PageSet set;
+};
+
+constexpr ModuleSet kModuleSets[] = {
+    {ModuleAttitudes, PageSet::Attitudes},
+    {ModuleMoney, PageSet::Money},
+    {ModuleCredit, PageSet::Credit},
+    {ModulePlanning, PageSet::Planning},
+};
+
+} // namespace
+
+PageSets::PageSets(Window* view) : view_(view) {}
+
+PageSets::~PageSets()
+{
+    // Later pages may refer to earlier ones: destroy in reverse order.
+    for (auto it = std::rbegin(kPages); it != std::rend(kPages); ++it)
+        pages_.erase(it->id);
+}
+
+void PageSets::CreateForModule(int module)
+{
+    for (const ModuleSet& row : kModuleSets) {
+        if (row.module == module)
+            Create(row.set);
+    }
+    Create(PageSet::AnyModule);
+}
+
+void PageSets::Create(PageSet set)
+{
+    if (!created_.insert(set).second)
+        return;
+    for (const PageRow& row : kPages) {
+        if (row.set == set)
+            pages_[row.id] = row.make(view_);
+    }
+}
+
+PageWindow* PageSets::Find(PageId id) const
+{
+    const auto it = pages_.find(id);
+    return it == pages_.end() ? nullptr : it->second.get();
+}
+
+void PageSets::HideAll()
+{
+    for (const PageRow& row : kPages) {
+        if (PageWindow* page = Find(row.id))
+            page->ShowWindow(SW_HIDE);
+    }
+}

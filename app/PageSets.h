@@ -1,0 +1,57 @@
+// The page windows of the modules and who owns them. Each page belongs to a
+// set: the pages every module shares, created on the first entry into any
+// module, and each learning module's own pages, created on the first entry
+// into that module. Pages live until the program ends and are afterwards
+// only shown and hidden.
+#pragma once
+
+#include "kit/PageWindow.h"
+
+#include <map>
+#include <memory>
+#include <set>
+
+// Every page the sets hold. None stands for "no page" in the tables that
+// name pages.
+enum class PageId {
+    None,
+    Intro,   // "IDD_ManIntro", the module introduction
+    Chooser, // "IDD_Choose", the chooser of a section
+    Lesson,  // "IDD_Help", the lesson page
+    Text,    // "IDD_CrWrks", the text page
+};
+
+enum class PageSet {
+    AnyModule, // created on the first entry into any module
+    Attitudes,
+    Money,
+    Credit,
+    Planning,
+};
+
+class PageSets {
+public:
+    explicit PageSets(platform::Window* view);
+    ~PageSets();
+    PageSets(const PageSets&) = delete;
+    PageSets& operator=(const PageSets&) = delete;
+
+    // Creates the sets that entering `module` needs and that do not exist
+    // yet: the shared one, and the module's own.
+    void CreateForModule(int module);
+    bool IsCreated(PageSet set) const { return created_.count(set) != 0; }
+
+    // The page, or null while its set has not been created.
+    PageWindow* Find(PageId id) const;
+    template <class Page> Page* Get(PageId id) const { return static_cast<Page*>(Find(id)); }
+
+    // Hides every page that exists.
+    void HideAll();
+
+private:
+    void Create(PageSet set);
+
+    platform::Window* view_;
+    std::map<PageId, std::unique_ptr<PageWindow>> pages_;
+    std::set<PageSet> created_;
+};

@@ -1,0 +1,233 @@
+#include "app/Switchboard.h"
+
+#include "app/ModuleNavigation.h"
+#include "app/SideButtonBar.h"
+#include "app/WebPage.h"
+#include "kit/AppServices.h"
+#include "kit/TopTenWindow.h"
+#include "kit/VideoWindow.h"
+#include "kit/ViewMessages.h"
+#include "platform/Framework.h"
+#include "platform/Sound.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr char kPublisherPage[] = "\\launchqor.htm";
+
+} // namespace
+
+// clang-format off
+using S = Switchboard;
+const Switchboard::Row Switchboard::kRows[] = {
+    // message                  hide   opens            key            panel    action
+    {VM_CHOOSER_MAN2,           false, PageId::Chooser, "MAN2",        "man2",  nullptr},
+    {VM_CHECKLIST_BACK,         false, PageId::Chooser, "MAN2",        "man2",  nullptr},
+    {VM_CHOOSER_MAN3,           false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {1036,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {1038,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {1040,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {1092,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {VM_APP_EXIT,               false, PageId::None, nullptr,       nullptr, &S::PostAppExit},
+    {VM_TOPTEN_CLOSED,          false, PageId::None, nullptr,       nullptr, &S::SideButtonToNormal},
+    {VM_RESET_HOVER,            false, PageId::None, nullptr,       nullptr, &S::ResetHoveredButtons},
+    {VM_LESSON_EMER,            false, PageId::Lesson,  "emer",        "man4a", nullptr},
+    {VM_CHOOSER_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
+    {VM_SECTION_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
+    {VM_LESSON_PCONS,           false, PageId::Lesson,  "pcons",       "cred2a", nullptr},
+    {VM_TEXT_RATINGS,           false, PageId::Text,    "ratings.txt", nullptr, nullptr},
+    {VM_LESSON_AVOID,           false, PageId::Lesson,  "avoid",       nullptr, nullptr},
+    {VM_TEXT_OBTAIN,            false, PageId::Text,    "obtain.txt",  nullptr, nullptr},
+    {VM_CHOOSER_CRED2,          true,  PageId::Chooser, "CRED2",       "cred2", nullptr},
+    {VM_CHOOSER_CRED3,          true,  PageId::Chooser, "CRED3",       nullptr, nullptr},
+    {VM_BORROWING_BACK,         true,  PageId::Chooser, "CRED3",       nullptr, nullptr},
+    {VM_CHOOSER_CRED4,          true,  PageId::Chooser, "CRED4",       nullptr, nullptr},
+    {VM_SECTION_MAN2,           true,  PageId::Chooser, "MAN2",        nullptr, nullptr},
+    {VM_SECTION_MAN3,           true,  PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {VM_INTRO,                  true,  PageId::Intro,   nullptr,       nullptr, nullptr},
+    {VM_INTRO_AGAIN,            true,  PageId::Intro,   nullptr,       nullptr, nullptr},
+    {VM_LESSON_HABITS,          false, PageId::Lesson,  "habits",      nullptr, nullptr},
+    {VM_TEXT_HOWZEM1,           false, PageId::Text,    "howzem1.txt", nullptr, nullptr},
+    {VM_CHOOSER_FIN2,           true,  PageId::Chooser, "FIN2",        "fin2",  nullptr},
+    {VM_CHOOSER_FIN3,           true,  PageId::Chooser, "FIN3",        "fin3",  nullptr},
+    {VM_LESSON_AGENCY,          false, PageId::Lesson,  "agency",      nullptr, nullptr},
+    {VM_LESSON_REDUCING,        false, PageId::Lesson,  "reducing",    nullptr, nullptr},
+    {VM_TOPTEN,                 false, PageId::None, nullptr,       nullptr, &S::ShowTopTen},
+    {VM_LESSON_GOAL,            false, PageId::Lesson,  "goal",        nullptr, nullptr},
+    {VM_LESSON_INVEST,          false, PageId::Lesson,  "invest",      nullptr, nullptr},
+    {VM_CHOOSER_PLAN2,          true,  PageId::Chooser, "PLAN2",       nullptr, nullptr},
+    {VM_CHOOSER_PLAN3,          true,  PageId::Chooser, "PLAN3",       nullptr, nullptr},
+    {VM_CHOOSER_PLAN4,          true,  PageId::Chooser, "PLAN4",       nullptr, nullptr},
+    {VM_ENTER_MODULE,           false, PageId::None, nullptr,       nullptr, &S::EnterModule},
+    {VM_MOVED,                  false, PageId::None, nullptr,       nullptr, &S::OnMoved},
+    {VM_PLAY_VIDEO,             false, PageId::None, nullptr,       nullptr, &S::PlayVideo},
+    {VM_TOPTEN_NEW,             false, PageId::None, nullptr,       nullptr, &S::SideButtonToNew},
+    {VM_TOPTEN_SEEN,            false, PageId::None, nullptr,       nullptr, &S::SideButtonToNormal},
+    {VM_TEXT_HOWZEM2,           false, PageId::Text,    "howzem2.txt", nullptr, nullptr},
+    {VM_VIDEO_SEEN,             false, PageId::None, nullptr,       nullptr, &S::SideButtonToNormal},
+    {VM_VIDEO_NEW,              false, PageId::None, nullptr,       nullptr, &S::SideButtonToNew},
+    {VM_SHOW_MAIN_MENU,         false, PageId::None, nullptr,       nullptr, &S::ShowMainMenu},
+    {VM_VIDEO_CLOSED,           false, PageId::None, nullptr,       nullptr, &S::CloseVideo},
+    {VM_EXIT_SCREEN,            false, PageId::None, nullptr,       nullptr, &S::ShowExitScreen},
+    {VM_RETURN,                 false, PageId::None, nullptr,       nullptr, &S::ReturnFromExit},
+    {VM_OPEN_QOR_PAGE,          false, PageId::None, nullptr,       nullptr, &S::OpenPublisherPage},
+    {VM_HIDE_PAGES,             false, PageId::None, nullptr,       nullptr, &S::HidePagesOnce},
+    {VM_PALETTE,                false, PageId::None, nullptr,       nullptr, &S::OnPaletteChanged},
+    {VM_ACTIVATE,               false, PageId::None, nullptr,       nullptr, &S::OnActivate},
+    {VM_DEACTIVATE,             false, PageId::None, nullptr,       nullptr, &S::OnDeactivate},
+    {VM_TOPTEN_NEXT,            false, PageId::None, nullptr,       nullptr, &S::TopTenNext},
+};
+// clang-format on
+
+Switchboard::Switchboard(Window& view, PageSets& pages, SideButtonBar& sideBar, ModuleNavigation& navigation)
+    : view_(view), pages_(pages), sideBar_(sideBar), navigation_(navigation)
+{
+}
+
+bool Switchboard::Route(UINT message)
+{
+    for (const Row& row : kRows) {
+        if (row.message == message) {
+            Follow(row, message);
+            return true;
+        }
+    }
+    return false;
+}
+
+void Switchboard::Follow(const Row& row, UINT message)
+{
+    if (row.hidePages)
+        navigation_.HidePages();
+    if (row.action)
+        (this->*row.action)(message);
+    if (row.opens != PageId::None)
+        Show(row.opens, row.key);
+    if (row.panel && App().Windows().topTen)
+        App().Windows().topTen->SetList(row.panel);
+}
+
+void Switchboard::Show(PageId id, const char* key)
+{
+    PageWindow* page = pages_.Find(id);
+    if (!page)
+        return;
+    if (key)
+        page->TakeKey(key);
+    // A page that stays on screen with a new key paints itself again.
+    if (page->IsWindowVisible())
+        page->Invalidate();
+    else
+        page->ShowWindow(SW_SHOW);
+}
+
+void Switchboard::ShowMainMenu(UINT)
+{
+    navigation_.ShowMainMenu();
+}
+
+void Switchboard::ShowTopTen(UINT)
+{
+    view_.KillTimer(1);
+    StopSound();
+    navigation_.CloseIntro();
+    DismissVideo();
+    TopTenWindow* topTen = App().Windows().topTen;
+    topTen->OpenList();
+    topTen->ShowWindow(SW_SHOW);
+    topTen->BringToTop();
+}
+
+void Switchboard::TopTenNext(UINT)
+{
+    if (App().Windows().topTen->IsWindowVisible())
+        App().Windows().topTen->SelectNext(false);
+}
+
+void Switchboard::PlayVideo(UINT)
+{
+    if (CurrentMediaName().empty())
+        return;
+    if (!App().IsContentDiscPresent() && !App().AskForDisc())
+        return;
+    navigation_.CloseIntro();
+    App().Windows().topTen->ShowWindow(SW_HIDE);
+    App().Windows().video->ShowWindow(SW_SHOW);
+    App().Windows().video->BringToTop();
+}
+
+void Switchboard::CloseVideo(UINT)
+{
+    App().Windows().video->ShowWindow(SW_HIDE);
+    sideBar_.SetState(SideButtons::kVideo, ImageButton::Normal);
+}
+
+void Switchboard::PostAppExit(UINT)
+{
+    if (Window* main = App().Windows().mainWindow)
+        main->PostMessage(WM_COMMAND, ID_APP_EXIT);
+}
+
+void Switchboard::OpenPublisherPage(UINT)
+{
+    OpenWebPage(App().DataPath(kPublisherPage));
+}
+
+void Switchboard::HidePagesOnce(UINT)
+{
+    if (pages_.Find(PageId::Intro))
+        navigation_.HidePages();
+}
+
+void Switchboard::OnActivate(UINT)
+{
+    navigation_.OnActivate();
+}
+
+void Switchboard::OnDeactivate(UINT)
+{
+    StopSound();
+    navigation_.CloseIntro();
+}
+
+void Switchboard::OnPaletteChanged(UINT)
+{
+    navigation_.OnPaletteChanged();
+}
+
+void Switchboard::OnMoved(UINT)
+{
+    navigation_.OnMoved();
+}
+
+void Switchboard::EnterModule(UINT)
+{
+    navigation_.EnterModule();
+}
+
+void Switchboard::ShowExitScreen(UINT)
+{
+    navigation_.ShowExitScreen();
+}
+
+void Switchboard::ReturnFromExit(UINT)
+{
+    navigation_.ReturnFromExit();
+}
+
+void Switchboard::ResetHoveredButtons(UINT)
+{
+    sideBar_.ResetHovered();
+}
+
+void Switchboard::SideButtonToNormal(UINT message)
+{
+    sideBar_.SetState(message == VM_VIDEO_SEEN ? SideButtons::kVideo : SideButtons::kTopTen,
+                      ImageButton::Normal);
+}
+
+void Switchboard::SideButtonToNew(UINT message)
+{
+    sideBar_.SetState(message == VM_VIDEO_NEW ? SideButtons::kVideo : SideButtons::kTopTen, ImageButton::New);
+}
