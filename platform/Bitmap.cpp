@@ -90,6 +90,11 @@ const QImage& Bitmap::Image() const
     return *image_;
 }
 
+QImage& Bitmap::MutableImage()
+{
+    return *image_;
+}
+
 void Bitmap::SetImage(const QImage& image)
 {
     *image_ = image;

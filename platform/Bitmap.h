@@ -40,6 +40,8 @@ public:
 
     // The pixels, for the platform's drawing code.
     const QImage& Image() const;
+    // The pixels to draw into, for the platform's off-screen bitmaps.
+    QImage& MutableImage();
     void SetImage(const QImage& image);
 
 private:

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegion>
 #include <QScreen>
 #include <algorithm>
@@ -238,31 +239,61 @@ QBrush ToQBrush(const Brush& brush)
     return brush.null ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.color));
 }
 
-// Qt measures elliptical arcs by the angle on the unstretched circle;
-// Windows aims them along the true radial through a point.
-double ParametricAngle(const QRectF& box, double px, double py)
+// Device pixels per logical unit across and down.
+QPointF PixelSize(const QTransform& transform)
 {
-    const QPointF c = box.center();
+    const double sx = std::abs(transform.m11());
+    const double sy = std::abs(transform.m22());
+    return {sx > 0 ? 1 / sx : 1, sy > 0 ? 1 / sy : 1};
+}
+
+// The box that Qt's outlines run along for a Windows shape from (left, top)
+// to (right, bottom): the right and bottom edges lie one device pixel inside,
+// whatever the mapping.
+QRectF ShapeBox(int left, int top, int right, int bottom, const QTransform& transform)
+{
+    const QPointF pixel = PixelSize(transform);
+    return QRectF(left, top, right - left - pixel.x(), bottom - top - pixel.y());
+}
+
+// Where the radial from the box's centre towards (x, y) meets its ellipse.
+QPointF RadialEnd(const QRectF& box, QPointF centre, int x, int y)
+{
+    const double dx = x - centre.x();
+    const double dy = y - centre.y();
     const double a = box.width() / 2;
     const double b = box.height() / 2;
-    if (a <= 0 || b <= 0)
-        return 0;
-    return std::atan2(-(py - c.y()) / b, (px - c.x()) / a) * 180.0 / M_PI;
+    const double reach = a > 0 && b > 0 ? std::hypot(dx / a, dy / b) : 0;
+    if (reach == 0)
+        return box.center();
+    return box.center() + QPointF(dx / reach, dy / reach);
 }
 
-// Start and counter-clockwise span (in 1/16 degree) of an arc between two radials.
-std::pair<int, int> ArcAngles(const QRectF& box, int x1, int y1, int x2, int y2)
+// The part of the plane swept counter-clockwise (as seen on the screen) from
+// the radial through (x1, y1) to the one through (x2, y2), around the centre
+// of (left, top) - (right, bottom) and reaching well past it; nothing when
+// the radials coincide and the sweep is the whole turn.
+std::optional<QPainterPath> Wedge(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
-    const double start = ParametricAngle(box, x1, y1);
-    double span = ParametricAngle(box, x2, y2) - start;
+    const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
+    // y runs down, so counter-clockwise on the screen is a growing angle of -y.
+    const double start = std::atan2(centre.y() - y1, x1 - centre.x());
+    double span = std::atan2(centre.y() - y2, x2 - centre.x()) - start;
     while (span <= 0)
-        span += 360;
-    return {static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16))};
-}
-
-QRectF ShapeBox(int left, int top, int right, int bottom)
-{
-    return QRectF(left, top, right - left - 1, bottom - top - 1);
+        span += 2 * M_PI;
+    if (span >= 2 * M_PI - 1e-9)
+        return std::nullopt;
+    // Corners at most an eighth of a turn apart keep the wedge's sides
+    // outside the box.
+    const double reach = 2.0 * (std::abs(right - left) + std::abs(bottom - top)) + 4;
+    const int corners = static_cast<int>(std::ceil(span / (M_PI / 4)));
+    QPainterPath wedge(centre);
+    for (int i = 0; i <= corners; ++i) {
+        const double angle = start + span * i / corners;
+        wedge.lineTo(centre.x() + reach * std::cos(angle), centre.y() - reach * std::sin(angle));
+    }
+    wedge.closeSubpath();
+    return wedge;
 }
 
 } // namespace
@@ -280,13 +311,15 @@ void Dc::LineTo(int x, int y)
     if (state_->pen.style == PenStyle::Null || (from.x == x && from.y == y))
         return;
     p->setPen(ToQPen(state_->pen));
-    // The end point itself is not drawn.
+    // The end point itself is not drawn: the line stops one device pixel
+    // short of it.
     QPointF end(x, y);
     if (state_->pen.width <= 1) {
-        const double dx = x - from.x;
-        const double dy = y - from.y;
+        const QPointF pixel = PixelSize(p->transform());
+        const double dx = (x - from.x) / pixel.x();
+        const double dy = (y - from.y) / pixel.y();
         const double len = std::hypot(dx, dy);
-        end -= QPointF(dx / len, dy / len);
+        end -= QPointF(dx / len * pixel.x(), dy / len * pixel.y());
     }
     p->drawLine(QPointF(from.x, from.y), end);
 }
@@ -299,7 +332,7 @@ void Dc::Rectangle(int left, int top, int right, int bottom)
     if (state_->pen.style != PenStyle::Null) {
         p->setPen(ToQPen(state_->pen));
         p->setBrush(Qt::NoBrush);
-        p->drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
+        p->drawRect(ShapeBox(left, top, right, bottom, p->transform()));
     }
 }
 
@@ -314,26 +347,43 @@ void Dc::Ellipse(int left, int top, int right, int bottom)
     Painting p(*this);
     p->setPen(ToQPen(state_->pen));
     p->setBrush(ToQBrush(state_->brush));
-    p->drawEllipse(ShapeBox(left, top, right, bottom));
+    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform()));
 }
 
+// Arcs and pies are the ellipse's own outline and inside, cut along the
+// radials, so that they fall on the very pixels of the whole ellipse (Qt's
+// arcs are rasterised apart from its ellipses and miss their last pixels).
 void Dc::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
     Painting p(*this);
-    const QRectF box = ShapeBox(left, top, right, bottom);
-    const auto [start, span] = ArcAngles(box, x1, y1, x2, y2);
+    if (state_->pen.style == PenStyle::Null)
+        return;
+    if (const auto wedge = Wedge(left, top, right, bottom, x1, y1, x2, y2))
+        p->setClipPath(*wedge, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p->setPen(ToQPen(state_->pen));
-    p->drawArc(box, start, span);
+    p->setBrush(Qt::NoBrush);
+    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform()));
 }
 
 void Dc::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
     Painting p(*this);
-    const QRectF box = ShapeBox(left, top, right, bottom);
-    const auto [start, span] = ArcAngles(box, x1, y1, x2, y2);
+    const QRectF box = ShapeBox(left, top, right, bottom, p->transform());
+    const auto wedge = Wedge(left, top, right, bottom, x1, y1, x2, y2);
+    p->save();
+    if (wedge)
+        p->setClipPath(*wedge, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
     p->setPen(ToQPen(state_->pen));
     p->setBrush(ToQBrush(state_->brush));
-    p->drawPie(box, start, span);
+    p->drawEllipse(box);
+    p->restore();
+    if (!wedge || state_->pen.style == PenStyle::Null)
+        return;
+    // The two radii close the outline.
+    const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
+    p->setPen(ToQPen(state_->pen));
+    p->drawLine(box.center(), RadialEnd(box, centre, x1, y1));
+    p->drawLine(box.center(), RadialEnd(box, centre, x2, y2));
 }
 
 void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY)
