@@ -28,23 +28,33 @@ public:
     // --- State --------------------------------------------------------------
     // Ticks or unticks the box; the click hook does not run.
     void SetCheck(bool checked);
+    // Whether the box is ticked.
     bool GetCheck() const;
-    // The caption drawn beside the box (Windows-1252).
+    // Replaces the caption drawn beside the box (Windows-1252).
     void SetWindowText(const std::string& caption);
+    // The caption (Windows-1252).
     std::string GetWindowText() const;
+    // The font of the caption.
     void SetFont(const Font& font);
 
     // --- Place and visibility -----------------------------------------------
+    // Places the control in its parent's client coordinates; the box stands
+    // at its left, the caption after it.
     void MoveWindow(int x, int y, int width, int height);
     void MoveWindow(const Rect& rect);
     // The control's rectangle in its parent's client coordinates.
     Rect GetWindowRect() const;
+    // Shows or hides the control; a hidden box leaves clicks to the window.
     void Show(bool show);
+    // Whether the control itself is shown (its window may still be hidden).
     bool IsShown() const;
     // A disabled box is drawn greyed and ignores clicks.
     void EnableWindow(bool enable);
+    // Whether the box takes clicks.
     bool IsWindowEnabled() const;
+    // Gives the box the keyboard focus (the space bar then toggles it).
     void SetFocus();
+    // Whether the box has the keyboard focus.
     bool HasFocus() const;
 
     // --- Hooks --------------------------------------------------------------

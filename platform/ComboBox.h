@@ -28,6 +28,7 @@ public:
     // --- Items --------------------------------------------------------------
     // Appends an item (Windows-1252) to the list; returns its index.
     int AddString(const std::string& text);
+    // The number of items in the list.
     int GetCount() const;
     // The text of item `index` ("" when there is none).
     std::string GetItemText(int index) const;
@@ -46,21 +47,32 @@ public:
     // The most characters the user can type into the field; a longer text
     // set by the program or chosen from the list stays. Negative: no limit.
     void SetLimitText(int limit);
+    // The typing limit (negative: none).
     int GetLimitText() const;
+    // The font of the field and of the list.
     void SetFont(const Font& font);
 
     // --- Focus, state, place --------------------------------------------------
+    // Gives the box the keyboard focus.
     void SetFocus();
+    // Whether the box has the keyboard focus.
     bool HasFocus() const;
+    // A disabled box is drawn greyed and takes neither typing nor choices.
     void EnableWindow(bool enable);
+    // Whether the box takes typing and choices.
     bool IsWindowEnabled() const;
+    // Shows or hides the box.
     void Show(bool show);
+    // Whether the box itself is shown (its window may still be hidden).
     bool IsShown() const;
-    // The closed box's rectangle; the list drops below it when opened.
+    // Places the closed box in its parent's client coordinates; the list
+    // drops below it when opened.
     void MoveWindow(int x, int y, int width, int height);
+    // The closed box's rectangle in its parent's client coordinates.
     Rect GetWindowRect() const;
     // Opens or closes the list, as the user does with the arrow button.
     void ShowDropDown(bool show);
+    // Whether the list is open.
     bool IsDropped() const;
 
     // --- Hooks (the user's actions only) --------------------------------------

@@ -22,9 +22,10 @@ public:
     }
 };
 
-// The widget that Qt last told it lost the focus because its window stopped
-// being the active one, as long as nothing has had the focus since. Qt keeps
-// such a widget as its window's focus child without it holding the focus.
+// The widget that Qt last took the focus from without giving the focus to
+// another, as when its window stops being the active one; cleared as soon as
+// anything has the focus again. Qt keeps such a widget as its window's focus
+// child although it has been told that it lost the focus.
 QPointer<QWidget>& ReleasedByDeactivation()
 {
     static QPointer<QWidget> released;

@@ -24,6 +24,8 @@ public:
     // before the call returns, that it lost the focus, also when the window
     // is not the active one.
     void TakeFocus();
+    // Whether this control is the one its top-level window gives the focus
+    // to (also while that window is not the active one).
     bool HasFocus() const;
 
     // The underlying widget, for the platform and for tests.

@@ -25,6 +25,7 @@ public:
     Dc& GetDc();
     // The picture as drawn so far, for BitBlt onto another context.
     const Bitmap& GetBitmap() const;
+    // The bitmap's size in pixels.
     Size GetSize() const;
 
 private:

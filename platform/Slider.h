@@ -46,7 +46,9 @@ public:
     // --- Range and position -------------------------------------------------
     // The positions from `min` to `max`; the thumb stays inside them.
     void SetRange(int min, int max);
+    // The lowest position.
     int GetRangeMin() const;
+    // The highest position.
     int GetRangeMax() const;
     // Moves the thumb (kept inside the range); the owner is not notified.
     void SetPos(int position);
@@ -54,9 +56,11 @@ public:
     int GetPos() const;
     // How far Page Up and Page Down move the thumb.
     void SetPageSize(int size);
+    // How far a page moves the thumb.
     int GetPageSize() const;
     // How far the arrow keys and the wheel move the thumb.
     void SetLineSize(int size);
+    // How far a line moves the thumb.
     int GetLineSize() const;
 
     // --- Look, focus, state, place --------------------------------------------
@@ -65,13 +69,21 @@ public:
     void SetBackgroundColor(COLORREF color);
     // The mouse pointer over the control.
     void SetCursor(Cursor cursor);
+    // Gives the slider the keyboard focus.
     void SetFocus();
+    // Whether the slider has the keyboard focus.
     bool HasFocus() const;
+    // A disabled slider is drawn greyed and takes no keys or clicks.
     void EnableWindow(bool enable);
+    // Whether the slider takes keys and clicks.
     bool IsWindowEnabled() const;
+    // Shows or hides the slider.
     void Show(bool show);
+    // Whether the slider itself is shown (its window may still be hidden).
     bool IsShown() const;
+    // Places the slider in its parent's client coordinates.
     void MoveWindow(int x, int y, int width, int height);
+    // The slider's rectangle in its parent's client coordinates.
     Rect GetWindowRect() const;
 
     // --- Hooks --------------------------------------------------------------
