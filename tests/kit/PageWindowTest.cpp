@@ -1,6 +1,7 @@
 // A page built on the page base: background, heading, navigation bar and
 // text block at their places, and the shared mouse handling.
 #include "kit/PageWindow.h"
+#include "kit/FEdit.h"
 #include "kit/ModuleArtLoading.h"
 #include "kit/NavBar.h"
 #include "kit/TextDrawing.h"
@@ -38,6 +39,24 @@ protected:
         nav.EnableNavButton3(0);
         nav.DrawNavBar(dc);
         DrawTextBlock(dc, {"The first line of the page.", "The second line."});
+    }
+};
+
+// A page with one money field, which it stores when it is hidden, as every
+// worksheet does; it notes what happened in which order.
+class FieldPage : public PageWindow {
+public:
+    explicit FieldPage(Window* view) : PageWindow(view) { field.MoveWindow(20, 60, 100, 20); }
+    FEdit field{this};
+    std::vector<std::string> events;
+
+protected:
+    void OnPageHidden() override { events.push_back("stored " + field.GetText()); }
+    LRESULT WindowProc(UINT message, WPARAM w, LPARAM l) override
+    {
+        if (message == WM_FIELD_LEFT)
+            events.push_back("left " + field.GetText());
+        return PageWindow::WindowProc(message, w, l);
     }
 };
 
@@ -119,4 +138,29 @@ TEST_F(PageWindowTest, MouseOverTheBarShowsTheHandAndResetsSideButtons)
 
     page->ShowWindow(SW_HIDE);
     EXPECT_EQ(page->hidden, 1);
+}
+
+TEST_F(PageWindowTest, AFieldStillBeingEditedFinishesItsEditBeforeThePageStores)
+{
+    FakeClock clock; // the clamp's buzz takes no time
+    FieldPage fields(app.view.get());
+    fields.field.SetMaxValue(999999);
+    fields.ShowWindow(SW_SHOW);
+    app.view->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app.view->Widget()));
+    fields.field.SetFocus();
+    ASSERT_TRUE(fields.field.Edit().HasFocus());
+    QTest::keyClicks(fields.field.Edit().Widget(), "1234567");
+    fields.ShowWindow(SW_HIDE);
+    // The field clamps and formats its value and tells the page, and only
+    // then does the page store it.
+    const std::vector<std::string> expected = {"left 999,999", "stored 999,999"};
+    EXPECT_EQ(fields.events, expected);
+    EXPECT_FALSE(fields.field.Edit().HasFocus());
+
+    // Shown and hidden again without an edit, the page stores what stands.
+    fields.ShowWindow(SW_SHOW);
+    fields.ShowWindow(SW_HIDE);
+    EXPECT_EQ(fields.events.back(), "stored 999,999");
+    EXPECT_EQ(fields.events.size(), 3u);
 }
