@@ -179,8 +179,8 @@ void WindowWidget::timerEvent(QTimerEvent* event)
 {
     if (!owner_)
         return;
-    for (const auto& [id, qtId] : owner_->timers_) {
-        if (qtId == event->timerId()) {
+    for (const auto& [id, timer] : owner_->timers_) {
+        if (timer.qtId == event->timerId()) {
             owner_->OnTimer(id);
             return;
         }
@@ -468,8 +468,8 @@ void Window::SetTimer(UINT id, UINT periodMs)
     if (!widget_)
         return;
     KillTimer(id);
-    timers_[id] =
-        widget_->startTimer(static_cast<int>(periodMs == 0 ? kShortestTimerMs : periodMs), Qt::PreciseTimer);
+    const UINT period = periodMs == 0 ? kShortestTimerMs : periodMs;
+    timers_[id] = {widget_->startTimer(static_cast<int>(period), Qt::PreciseTimer), period};
 }
 
 void Window::KillTimer(UINT id)
@@ -478,13 +478,27 @@ void Window::KillTimer(UINT id)
     if (it == timers_.end())
         return;
     if (widget_)
-        widget_->killTimer(it->second);
+        widget_->killTimer(it->second.qtId);
     timers_.erase(it);
 }
 
 bool Window::HasTimer(UINT id) const
 {
     return timers_.contains(id);
+}
+
+UINT Window::TimerPeriod(UINT id) const
+{
+    const auto it = timers_.find(id);
+    return it == timers_.end() ? 0 : it->second.periodMs;
+}
+
+bool FireTimer(Window& window, UINT id)
+{
+    if (!window.HasTimer(id))
+        return false;
+    window.OnTimer(id);
+    return true;
 }
 
 void Window::SetFocus()

@@ -90,6 +90,8 @@ public:
     void SetTimer(UINT id, UINT periodMs);
     void KillTimer(UINT id);
     bool HasTimer(UINT id) const;
+    // The period timer `id` was started with (0 when it is not running).
+    UINT TimerPeriod(UINT id) const;
     void SetFocus();
     bool HasFocus() const;
     void SetCursor(Cursor cursor);
@@ -144,9 +146,19 @@ private:
 
     WindowWidget* widget_ = nullptr; // owned; cleared if Qt deletes it first
     Window* parent_ = nullptr;
-    std::map<UINT, int> timers_; // program timer id -> Qt timer id
+    struct RunningTimer {
+        int qtId;
+        UINT periodMs;
+    };
+    std::map<UINT, RunningTimer> timers_; // by program timer id
+    friend bool FireTimer(Window& window, UINT id);
     Cursor cursor_ = Cursor::Arrow;
 };
+
+// Runs the handler of timer `id` of `window` now, as if its period had
+// passed, for tests that must not wait on the clock; false when the timer
+// is not running.
+bool FireTimer(Window& window, UINT id);
 
 // Draws into a window's backing image outside painting and presents what
 // was drawn as soon as it is destroyed.

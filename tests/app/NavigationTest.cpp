@@ -249,11 +249,14 @@ TEST_F(Navigation, IntroductionAnimatesThenTypesItsTip)
     EnterModule(4);
     ModuleIntro* intro = view.Intro();
     ASSERT_TRUE(intro->PresenterRunning());
-    ASSERT_TRUE(Driver::Until([&] { return intro->Typing(); }, 10000));
+    EXPECT_EQ(intro->TimerPeriod(ModuleIntro::kFrameTimer), 200u);
+    ASSERT_TRUE(Driver::TickUntil(*intro, ModuleIntro::kFrameTimer, [&] { return intro->Typing(); }));
     // The presenter went through every frame of the clip before the typing.
     const int frames[] = {10, 8}; // planning's two clips
     EXPECT_EQ(intro->Frame(), frames[intro->Clip()] - 1);
-    ASSERT_TRUE(Driver::Until([&] { return !intro->HasTimer(ModuleIntro::kFrameTimer); }, 10000));
+    EXPECT_EQ(intro->TimerPeriod(ModuleIntro::kFrameTimer), 10u);
+    ASSERT_TRUE(Driver::TickUntil(*intro, ModuleIntro::kFrameTimer,
+                                  [&] { return !intro->HasTimer(ModuleIntro::kFrameTimer); }));
     size_t length = 0;
     for (const std::string& line : intro->Tip())
         length += line.size();
@@ -394,8 +397,9 @@ TEST(NavigationWithOwnTips, ShortTipsAreTypedLower)
     // presenter's last frame.
     const auto firstTipRow = [&] {
         ModuleIntro* intro = program.view().Intro();
-        EXPECT_TRUE(Driver::Until(
-            [&] { return intro->Typing() && !intro->HasTimer(ModuleIntro::kFrameTimer); }, 15000));
+        EXPECT_TRUE(Driver::TickUntil(*intro, ModuleIntro::kFrameTimer, [&] {
+            return intro->Typing() && !intro->HasTimer(ModuleIntro::kFrameTimer);
+        }));
         const PresenterClip& clip = ModuleInfo(ModuleAttitudes).clips[intro->Clip()];
         const QImage screen = drive.Screen();
         Artwork& art = program.app().Art();

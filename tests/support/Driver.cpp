@@ -99,3 +99,13 @@ QImage Driver::Screen()
     Settle(20);
     return frame_.Widget()->grab().toImage();
 }
+
+bool Driver::TickUntil(platform::Window& window, unsigned id, const std::function<bool()>& done, int ticks)
+{
+    for (int i = 0; i < ticks && !done(); ++i) {
+        if (!platform::FireTimer(window, id))
+            break;
+    }
+    QCoreApplication::processEvents();
+    return done();
+}

@@ -30,6 +30,11 @@ public:
     static void Settle(int ms = 50);
     // Runs the event loop until `done` or the time limit.
     static bool Until(const std::function<bool()>& done, int timeoutMs = 5000);
+    // Fires timer `id` of `window` tick after tick, without waiting on the
+    // clock, until `done` or until the timer stops; at most `ticks` times.
+    // True when `done`.
+    static bool TickUntil(platform::Window& window, unsigned id, const std::function<bool()>& done,
+                          int ticks = 10000);
     // The main window as it shows now.
     QImage Screen();
 
