@@ -13,6 +13,7 @@
 #include "kit/VideoWindow.h"
 #include "tests/support/Places.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSet>
@@ -59,8 +60,8 @@ bool Visible(const platform::Window* w)
 
 } // namespace
 
-Tour::Tour(CFinApp& app, std::string gallery)
-    : app_(app), driver_(*app.MainFrame()), gallery_(std::move(gallery))
+Tour::Tour(CFinApp& app, std::string gallery, std::string part)
+    : app_(app), driver_(*app.MainFrame()), gallery_(std::move(gallery)), part_(std::move(part))
 {
 }
 
@@ -70,7 +71,7 @@ bool Tour::Capture(const std::string& name, const std::string& caption,
     QImage screen = driver_.Screen();
     if (touchUp)
         touchUp(screen);
-    const std::string file = std::to_string(shots_.size() + 1) + "-" + name + ".png";
+    const std::string file = part_ + "-" + std::to_string(shots_.size() + 1) + "-" + name + ".png";
     screen.save(QString::fromStdString(gallery_ + "/" + file));
     shots_.emplace_back(file, caption);
     // A blank screen has next to no colours in its page area.
@@ -92,17 +93,35 @@ void Tour::Fail(const std::string& why)
     ++failures_;
 }
 
-void Tour::WriteIndex() const
+void Tour::WriteFragment() const
 {
-    std::ofstream html(gallery_ + "/index.html");
-    html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Fiscova tour</title>\n"
-            "<style>body{font-family:sans-serif;background:#333;color:#eee}figure{display:inline-block;"
-            "margin:8px}img{width:320px;border:1px solid #888}figcaption{width:320px;font-size:13px}</style>"
-            "</head><body><h1>Fiscova: every screen of the tour</h1>\n";
+    std::ofstream html(gallery_ + "/" + part_ + ".part.html");
     for (const auto& [file, caption] : shots_)
         html << "<figure><a href=\"" << file << "\"><img src=\"" << file << "\"></a><figcaption>" << caption
              << "</figcaption></figure>\n";
-    html << "</body></html>\n";
+}
+
+void WriteGalleryIndex(const std::string& gallery)
+{
+    // Parts run side by side: each writes the index anew from the parts
+    // done so far, and replaces the old one at once.
+    const std::string index = gallery + "/index.html";
+    const std::string partial = index + "." + std::to_string(QCoreApplication::applicationPid());
+    {
+        std::ofstream html(partial);
+        html << "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>Fiscova tour</title>\n"
+                "<style>body{font-family:sans-serif;background:#333;color:#eee}figure{display:inline-block;"
+                "margin:8px}img{width:320px;border:1px solid "
+                "#888}figcaption{width:320px;font-size:13px}</style>"
+                "</head><body><h1>Fiscova: every screen of the tour</h1>\n";
+        for (const std::string& part : kTourParts) {
+            std::ifstream fragment(gallery + "/" + part + ".part.html");
+            if (fragment)
+                html << "<h2>" << part << "</h2>\n" << fragment.rdbuf();
+        }
+        html << "</body></html>\n";
+    }
+    std::rename(partial.c_str(), index.c_str());
 }
 
 namespace {
@@ -281,13 +300,18 @@ void VisitExitScreen(Tour& tour, bool quit)
 
 } // namespace
 
-bool RunTour(Tour& tour)
+bool RunTourPart(Tour& tour, const std::string& part)
 {
-    tour.Capture("main-menu", "Main menu");
-    for (const ModuleVisit& visit : kModules)
-        VisitModule(tour, visit);
-    VisitHelp(tour);
-    VisitExitScreen(tour, false);
-    VisitExitScreen(tour, true);
+    if (part == "help") {
+        tour.Capture("main-menu", "Main menu");
+        VisitHelp(tour);
+        VisitExitScreen(tour, false);
+        VisitExitScreen(tour, true);
+        return tour.Ok();
+    }
+    for (const ModuleVisit& visit : kModules) {
+        if (part == visit.name)
+            VisitModule(tour, visit);
+    }
     return tour.Ok();
 }

@@ -9,9 +9,14 @@
 
 class CFinApp;
 
+// The parts of the tour, each a walk from the main menu: the four learning
+// modules, and "help" (contact and help, then the exit screen twice).
+inline const std::vector<std::string> kTourParts = {"attitudes", "money", "credit", "planning", "help"};
+
 class Tour {
 public:
-    Tour(CFinApp& app, std::string gallery);
+    // Screens go into `gallery`, named after `part`.
+    Tour(CFinApp& app, std::string gallery, std::string part);
 
     CFinApp& App() { return app_; }
     Driver& Drive() { return driver_; }
@@ -23,15 +28,20 @@ public:
     void Fail(const std::string& why);
     bool Ok() const { return failures_ == 0; }
     int Screens() const { return static_cast<int>(shots_.size()); }
-    void WriteIndex() const;
+    // Writes this part's list of screens beside them.
+    void WriteFragment() const;
 
 private:
     CFinApp& app_;
     Driver driver_;
     std::string gallery_;
+    std::string part_;
     std::vector<std::pair<std::string, std::string>> shots_;
     int failures_ = 0;
 };
 
-// Walks the whole course; true when every step went as expected.
-bool RunTour(Tour& tour);
+// Walks one part of the course; true when every step went as expected.
+bool RunTourPart(Tour& tour, const std::string& part);
+
+// Writes the gallery's index.html from the lists of the parts that ran.
+void WriteGalleryIndex(const std::string& gallery);
