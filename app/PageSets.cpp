@@ -85,3 +85,12 @@ void PageSets::HideAll()
             page->ShowWindow(SW_HIDE);
     }
 }
+
+PageWindow* PageSets::Shown() const
+{
+    for (const auto& [id, page] : pages_) {
+        if (page->IsWindowVisible())
+            return page.get();
+    }
+    return nullptr;
+}

@@ -47,6 +47,8 @@ public:
 
     // Hides every page that exists.
     void HideAll();
+    // The page on screen, or null.
+    PageWindow* Shown() const;
 
 private:
     void Create(PageSet set);

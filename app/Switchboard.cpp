@@ -189,6 +189,8 @@ void Switchboard::OnDeactivate(UINT)
 {
     StopSound();
     navigation_.CloseIntro();
+    if (PageWindow* page = pages_.Shown())
+        page->OnProgramBackground();
 }
 
 void Switchboard::OnPaletteChanged(UINT)
