@@ -37,11 +37,7 @@ public:
 
 class Frame : public ::testing::Test {
 protected:
-    void EnterMoney()
-    {
-        drive.Click(kMenuItemX, MenuItemY(2));
-        Driver::Settle(100);
-    }
+    void EnterMoney() { program.EnterFromMenu(2); }
     MessageBoxRecorder boxes;
     RunningProgram program;
     CMainFrame& frame = *program.app().MainFrame();

@@ -34,11 +34,7 @@ namespace {
 
 class Navigation : public ::testing::Test {
 protected:
-    void EnterModule(int item)
-    {
-        drive.Click(kMenuItemX, MenuItemY(item));
-        Driver::Settle(100);
-    }
+    void EnterModule(int item) { program.EnterFromMenu(item); }
 
     MessageBoxRecorder boxes;
     RunningProgram program;

@@ -23,11 +23,7 @@ namespace {
 
 class SectionPages : public ::testing::Test {
 protected:
-    void Enter(int item)
-    {
-        drive.Click(kMenuItemX, MenuItemY(item));
-        Driver::Settle(100);
-    }
+    void Enter(int item) { program.EnterFromMenu(item); }
     // Clicks the middle of a chooser's choice.
     void Choose(int index)
     {

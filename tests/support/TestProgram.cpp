@@ -1,6 +1,11 @@
 #include "tests/support/TestProgram.h"
 
 #include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ModuleIntro.h"
+#include "app/TextPage.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Places.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,4 +48,15 @@ RunningProgram::~RunningProgram()
 CFinView& RunningProgram::view()
 {
     return *app_.FinView();
+}
+
+void RunningProgram::EnterFromMenu(int item)
+{
+    Driver(*app_.MainFrame()).Click(places::kMenuItemX, places::MenuItemY(item));
+    const auto firstPageShows = [&] {
+        const platform::Window* first =
+            item == 5 ? static_cast<platform::Window*>(view().Text()) : view().Intro();
+        return first && first->IsWindowVisible();
+    };
+    EXPECT_TRUE(Driver::Until(firstPageShows)) << "menu item " << item;
 }

@@ -42,6 +42,9 @@ public:
 
     TestApp& app() { return app_; }
     CFinView& view();
+    // Clicks main-menu item 1 to 5 and waits until the module's first page
+    // (its introduction, or the credits of contact and help) shows.
+    void EnterFromMenu(int item);
     const ProgramFolder& folder() const { return folder_; }
     IsolatedEnvironment& environment() { return env_; }
 
