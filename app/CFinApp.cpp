@@ -6,6 +6,7 @@
 #include "app/NoDiscScreen.h"
 #include "app/StringTable.h"
 #include "data/CFinData.h"
+#include "kit/DetailPanel.h"
 #include "kit/OwnResources.h"
 #include "kit/VideoWindow.h"
 #include "platform/Files.h"
@@ -40,6 +41,7 @@ CFinApp::~CFinApp()
     topTenWindow_.reset();
     videoWindow_.reset();
     calculator_.reset();
+    detailPanel_.reset();
     docTemplate_.reset();
     ClearApp(this);
 }
@@ -92,8 +94,9 @@ bool CFinApp::InitInstance()
     Flags().iconic = false;
     MainFrame()->SetWindowText("Fiscova");
 
-    // 9. The windows shared by all modules. The detailed worksheets' panel
-    // is not among them yet.
+    // 9. The windows shared by all modules.
+    detailPanel_ = std::make_unique<DetailPanel>(MainFrame());
+    Windows().detailPanel = detailPanel_.get();
     calculator_ = std::make_unique<Calculator>(MainFrame());
     videoWindow_ = std::make_unique<VideoWindow>(MainFrame());
     topTenWindow_ = std::make_unique<TopTenWindow>(MainFrame());

@@ -13,6 +13,7 @@
 #include <string>
 
 class CFinData;
+class DetailPanel;
 class CMainFrame;
 class CFinView;
 
@@ -55,6 +56,7 @@ private:
     std::unique_ptr<VideoWindow> videoWindow_;
     std::unique_ptr<TopTenWindow> topTenWindow_;
     std::unique_ptr<platform::Window> factsWindow_;
+    std::unique_ptr<DetailPanel> detailPanel_;
     std::unique_ptr<Calculator> calculator_;
     std::unique_ptr<CFinData> sharedRecord_;
 };

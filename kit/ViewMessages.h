@@ -117,3 +117,4 @@ inline constexpr UINT WM_FIELD_CHANGED = WM_USER + 85; // 1109: a money field's 
 inline constexpr UINT WM_FIELD_LEFT = WM_USER + 19;    // 1043: a money field lost the focus
 inline constexpr UINT WM_CALC_TRANSFER = WM_USER + 17; // 1041: the calculator wrote its result
 inline constexpr UINT WM_CALC_CANCEL = WM_USER + 18;   // 1042: the calculator was cancelled
+inline constexpr UINT WM_DETAIL_CLOSED = WM_USER + 22; // 1046: the detail panel closed on the page's box

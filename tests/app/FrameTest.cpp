@@ -5,6 +5,7 @@
 #include "app/ChooserPage.h"
 #include "app/ExitScreen.h"
 #include "app/ModuleIntro.h"
+#include "data/CFinData.h"
 #include "kit/DetailPanel.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
@@ -21,19 +22,6 @@ using namespace platform;
 using namespace places;
 
 namespace {
-
-class FakeDetail : public DetailPanel {
-public:
-    bool IsShowing() const override { return showing; }
-    void StoreEntries() override
-    {
-        if (showing)
-            ++stored;
-    }
-    void HidePanel() override { showing = false; }
-    bool showing = true;
-    int stored = 0;
-};
 
 class Frame : public ::testing::Test {
 protected:
@@ -68,18 +56,23 @@ TEST_F(Frame, CloseRequestShowsTheExitScreenUntilExiting)
 
 TEST_F(Frame, GoingToTheBackgroundKeepsAndHidesAnOpenWorksheetPanel)
 {
-    FakeDetail detail;
-    program.app().Windows().detailPanel = &detail;
     EnterMoney();
     ASSERT_TRUE(program.view().Intro()->IsWindowVisible());
-    detail.showing = true; // the panel opens over a worksheet
+    // The panel opens over a worksheet and the user types into it.
+    DetailPanel* panel = program.app().Windows().detailPanel;
+    ASSERT_NE(panel, nullptr);
+    panel->Open(315, 151, 1, DetailKind::Assets);
+    ASSERT_TRUE(panel->IsShowing());
+    panel->Row(1).SetText("1250");
     emit qApp->applicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_EQ(detail.stored, 1);
-    EXPECT_FALSE(detail.showing);
+    EXPECT_FALSE(panel->IsShowing());
+    EXPECT_FALSE(panel->IsWindowVisible());
+    CFinData saved;
+    ASSERT_TRUE(saved.Load());
+    EXPECT_EQ(saved.GetAssetsChecking(1), 1250);
     // The introduction closes too.
     EXPECT_FALSE(program.view().Intro()->IsWindowVisible());
     emit qApp->applicationStateChanged(Qt::ApplicationActive);
-    program.app().Windows().detailPanel = nullptr;
 }
 
 TEST_F(Frame, ClicksInThePageAreaNeverReachTheSideButtons)
