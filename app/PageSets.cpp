@@ -5,6 +5,10 @@
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
 #include "kit/Modules.h"
+#include "pages/money/AssetsPage.h"
+#include "pages/money/ChecklistPage.h"
+#include "pages/money/LiabilitiesPage.h"
+#include "pages/money/NetWorthPage.h"
 
 using namespace platform;
 
@@ -27,6 +31,10 @@ constexpr PageRow kPages[] = {
     {PageId::Chooser, PageSet::AnyModule, &Make<ChooserPage>},
     {PageId::Lesson, PageSet::AnyModule, &Make<LessonPage>},
     {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
+    {PageId::Checklist, PageSet::Money, &Make<ChecklistPage>},
+    {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
+    {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
+    {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
 };
 
 // The own set of each module; contact and help has none.

@@ -19,6 +19,11 @@ enum class PageId {
     Chooser, // "IDD_Choose", the chooser of a section
     Lesson,  // "IDD_Help", the lesson page
     Text,    // "IDD_CrWrks", the text page
+    // Money management.
+    Checklist,   // "IDD_Gather", the records to gather for the detailed net worth
+    Assets,      // "IDD_Assets"
+    Liabilities, // "IDD_Liabilities"
+    NetWorth,    // "IDD_Networth"
 };
 
 enum class PageSet {

@@ -24,6 +24,14 @@ const Switchboard::Row Switchboard::kRows[] = {
     // message                  hide   opens            key            panel    action
     {VM_CHOOSER_MAN2,           false, PageId::Chooser, "MAN2",        "man2",  nullptr},
     {VM_CHECKLIST_BACK,         false, PageId::Chooser, "MAN2",        "man2",  nullptr},
+    {VM_DETAILED_START,         false, PageId::Checklist, nullptr,     nullptr, &S::StartDetailedAnalysis},
+    {VM_QUICK_START,            false, PageId::Assets,  nullptr,       "man2a", &S::StartQuickAnalysis},
+    {VM_DETAILED_ASSETS,        false, PageId::Assets,  nullptr,       "man2b", nullptr},
+    {VM_NET_WORTH_BACK,         false, PageId::None,    nullptr,       "man2",  &S::BackFromAssets},
+    {VM_SHOW_ASSETS,            false, PageId::Assets,  nullptr,       nullptr, nullptr},
+    {VM_SHOW_LIABILITIES,       false, PageId::Liabilities, nullptr,   nullptr, nullptr},
+    {VM_BACK_TO_LIABILITIES,    false, PageId::Liabilities, nullptr,   nullptr, nullptr},
+    {VM_SHOW_NET_WORTH,         false, PageId::NetWorth, nullptr,      "man2",  nullptr},
     {VM_CHOOSER_MAN3,           false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1036,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1038,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
@@ -120,6 +128,23 @@ void Switchboard::Show(PageId id, const char* key)
         page->Invalidate();
     else
         page->ShowWindow(SW_SHOW);
+}
+
+void Switchboard::StartDetailedAnalysis(UINT)
+{
+    App().Flags().detailedAnalysis = true;
+}
+
+void Switchboard::StartQuickAnalysis(UINT)
+{
+    App().Flags().detailedAnalysis = false;
+}
+
+void Switchboard::BackFromAssets(UINT)
+{
+    // The detailed analysis began at the checklist, the quick one at the
+    // section's chooser.
+    Show(App().Flags().detailedAnalysis ? PageId::Checklist : PageId::Chooser, nullptr);
 }
 
 void Switchboard::ShowMainMenu(UINT)

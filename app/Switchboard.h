@@ -36,6 +36,9 @@ private:
     void Follow(const Row& row, platform::UINT message);
     void Show(PageId id, const char* key);
 
+    void StartDetailedAnalysis(platform::UINT);
+    void StartQuickAnalysis(platform::UINT);
+    void BackFromAssets(platform::UINT);
     void ShowMainMenu(platform::UINT);
     void ShowTopTen(platform::UINT);
     void TopTenNext(platform::UINT);
