@@ -9,8 +9,13 @@
 #include "app/MainMenu.h"
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
+#include "kit/DetailPanel.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
+#include "pages/money/AssetsPage.h"
+#include "pages/money/ChecklistPage.h"
+#include "pages/money/LiabilitiesPage.h"
+#include "pages/money/NetWorthPage.h"
 #include "tests/support/Places.h"
 
 #include <QCoreApplication>
@@ -44,7 +49,8 @@ constexpr ModuleVisit kModules[] = {
 bool ChoiceOpensTouredPage(const std::string& key, int choice)
 {
     static const std::pair<const char*, int> kToured[] = {
-        {"MAN4", 0}, {"CRED2", 0}, {"CRED4", 0}, {"CRED4", 1}, {"CRED4", 2}, {"PLAN3", 0}, {"PLAN4", 0},
+        {"MAN2", 0},  {"MAN2", 1},  {"MAN4", 0},  {"CRED2", 0}, {"CRED4", 0},
+        {"CRED4", 1}, {"CRED4", 2}, {"PLAN3", 0}, {"PLAN4", 0},
     };
     for (const auto& [k, c] : kToured) {
         if (key == k && choice == c)
@@ -205,6 +211,105 @@ void VisitVideo(Tour& tour, const std::string& module)
         tour.Fail("the video window did not close in " + module);
 }
 
+// The navigation bar's buttons, as the user clicks them.
+constexpr QPoint kNavBack{kPageX + 325 + 40, kPageY + 402 + 13};
+constexpr QPoint kNavNext{kPageX + 413 + 40, kPageY + 402 + 13};
+
+bool WaitFor(const platform::Window* page)
+{
+    return Driver::Until([&] { return Visible(page); });
+}
+
+// Types `amounts` into the quick fields of a worksheet, one a line.
+void TypeQuickAmounts(Tour& tour, NetWorthSheet& sheet, const std::vector<const char*>& amounts)
+{
+    for (size_t i = 0; i < amounts.size(); ++i) {
+        const platform::Rect place = sheet.QuickField(static_cast<int>(i)).GetWindowRect();
+        if (!*amounts[i])
+            continue;
+        tour.Drive().Click(kPageX + place.left + 20, kPageY + place.top + 10);
+        sheet.QuickField(static_cast<int>(i)).Edit().SelectAll();
+        tour.Drive().Type(amounts[i]);
+    }
+}
+
+// Opens the panel of a detailed line by its label and types into its rows.
+void FillDetailedLine(Tour& tour, NetWorthSheet& sheet, int line, const std::vector<const char*>& rows,
+                      const std::string& shot)
+{
+    const platform::Rect box = sheet.Lines().Box(line).GetWindowRect();
+    tour.Drive().Click(kPageX + box.left - 30, kPageY + box.top + 10);
+    DetailPanel* panel = tour.App().Windows().detailPanel;
+    if (!Driver::Until([&] { return panel->IsShowing(); })) {
+        tour.Fail("the detail panel did not open for line " + std::to_string(line + 1));
+        return;
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        panel->Row(static_cast<int>(r)).SetFocus();
+        tour.Drive().Type(rows[r]);
+    }
+    if (!shot.empty())
+        tour.Capture(shot, "Detail panel of a worksheet line");
+    tour.Drive().Key(Qt::Key_Escape);
+    if (panel->IsShowing())
+        tour.Fail("escape did not close the detail panel");
+}
+
+void VisitNetWorth(Tour& tour, bool detailed)
+{
+    CFinView* view = tour.App().FinView();
+    auto* assets = view->Pages().Get<AssetsPage>(PageId::Assets);
+    auto* liabilities = view->Pages().Get<LiabilitiesPage>(PageId::Liabilities);
+    auto* result = view->Pages().Get<NetWorthPage>(PageId::NetWorth);
+    const std::string mode = detailed ? "detailed" : "quick";
+    if (detailed) {
+        auto* checklist = view->Pages().Get<ChecklistPage>(PageId::Checklist);
+        const platform::Rect label = checklist->LabelRect(6);
+        tour.Drive().Click(kPageX + label.left + 10, kPageY + label.top + 8);
+        tour.Capture("money-checklist", "Detailed analysis: the records to gather");
+        tour.Drive().Click(kNavNext.x(), kNavNext.y());
+        if (!WaitFor(assets))
+            return tour.Fail("the checklist did not lead to the assets");
+        tour.Capture("money-assets-detailed", "Detailed assets, before any entry");
+        FillDetailedLine(tour, *assets, 0, {"120", "35", "1250"}, "money-assets-panel");
+        FillDetailedLine(tour, *assets, 3, {"185000"}, "");
+        FillDetailedLine(tour, *assets, 4, {"9500", "4200"}, "");
+        tour.Capture("money-assets-detailed-filled", "Detailed assets with their sums");
+    } else {
+        tour.Capture("money-assets-quick", "Quick assets, before any entry");
+        TypeQuickAmounts(tour, *assets, {"1500", "2400", "6000", "185000", "9500", "4000", "12000", "500"});
+        tour.Capture("money-assets-quick-filled", "Quick assets with amounts");
+    }
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (!WaitFor(liabilities))
+        return tour.Fail("the assets did not lead to the liabilities (" + mode + ")");
+    if (detailed) {
+        FillDetailedLine(tour, *liabilities, 5, {"", "", "", "100"}, "money-liabilities-panel");
+        FillDetailedLine(tour, *liabilities, 4, {"142000"}, "");
+    } else {
+        TypeQuickAmounts(tour, *liabilities, {"180", "2300", "8000", "15000", "140000", "900", "400"});
+    }
+    tour.Capture("money-liabilities-" + mode, "Liabilities (" + mode + ")");
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (!WaitFor(result))
+        return tour.Fail("the liabilities did not lead to the net worth (" + mode + ")");
+    tour.Capture("money-net-worth-" + mode, "Net worth (" + mode + ")");
+    if (!detailed) {
+        // Owing more than one owns.
+        tour.Drive().Click(kNavBack.x(), kNavBack.y());
+        if (!WaitFor(liabilities))
+            return tour.Fail("back from the net worth did not show the liabilities");
+        TypeQuickAmounts(tour, *liabilities, {"", "", "", "", "900000"});
+        tour.Drive().Click(kNavNext.x(), kNavNext.y());
+        if (!WaitFor(result) || result->NetWorth() >= 0)
+            return tour.Fail("a larger debt did not make the net worth negative");
+        tour.Capture("money-net-worth-negative", "Net worth below zero");
+    }
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the net worth's return did not lead to the chooser");
+}
+
 void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
 {
     CFinView* view = tour.App().FinView();
@@ -229,7 +334,11 @@ void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
         const ImageButton& b = chooser->Choice(c);
         tour.Drive().Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
         Driver::Settle(100);
-        if (Visible(view->Lesson())) {
+        if (Visible(view->Pages().Find(PageId::Assets))) {
+            VisitNetWorth(tour, false);
+        } else if (Visible(view->Pages().Find(PageId::Checklist))) {
+            VisitNetWorth(tour, true);
+        } else if (Visible(view->Lesson())) {
             VisitLesson(tour, visit.name);
             VisitVideo(tour, visit.name);
         } else if (Visible(view->Text())) {

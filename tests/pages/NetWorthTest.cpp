@@ -1,0 +1,234 @@
+// The net-worth exercise as a user goes through it: the quick and the
+// detailed analysis from the money-management chooser, what the worksheets
+// total and keep in the saved-work file, the checklist's ticks and the
+// result in its colours.
+#include "app/CFinView.h"
+#include "app/CMainFrame.h"
+#include "app/ChooserPage.h"
+#include "data/FinRecord.h"
+#include "kit/DetailPanel.h"
+#include "kit/VideoWindow.h"
+#include "kit/ViewMessages.h"
+#include "pages/money/AssetsPage.h"
+#include "pages/money/ChecklistPage.h"
+#include "pages/money/LiabilitiesPage.h"
+#include "pages/money/NetWorthPage.h"
+#include "tests/support/Driver.h"
+#include "tests/support/Places.h"
+#include "tests/support/Screen.h"
+#include "tests/support/TestProgram.h"
+
+#include <QWidget>
+#include <cstring>
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace places;
+
+namespace {
+
+constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
+constexpr QPoint kNext{kPageX + 413 + 40, kPageY + 402 + 13};
+
+class NetWorth : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program.EnterFromMenu(2);
+        drive.Click(kSideX, kSectionY[1]); // the net-worth section
+        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+    }
+    CFinView& view() { return program.view(); }
+    template <class Page> Page* Get(PageId id) { return view().Pages().Get<Page>(id); }
+    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
+    void Choose(int choice)
+    {
+        const ImageButton& b = view().Chooser()->Choice(choice);
+        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
+    }
+    void Click(QPoint p) { drive.Click(p.x(), p.y()); }
+    // Clicks a quick field and types into it, leaving it as it is.
+    void TypeInto(NetWorthSheet& sheet, int line, const char* text)
+    {
+        const Rect place = sheet.QuickField(line).GetWindowRect();
+        drive.Click(kPageX + place.left + 20, kPageY + place.top + 10);
+        drive.Type(text);
+    }
+    FinRecord SavedBytes()
+    {
+        const std::string bytes = ReadFileBytes(program.folder().SavedWorkFile());
+        FinRecord record{};
+        EXPECT_EQ(bytes.size(), sizeof(FinRecord));
+        std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
+        return record;
+    }
+    // Whether a figure row of the result page shows pure red ink.
+    bool RedAt(int pageY)
+    {
+        const QImage page = Grab(*Get<NetWorthPage>(PageId::NetWorth));
+        return ContainsColour(page, QRect(260, pageY, 170, 24), RGB(255, 0, 0), 10);
+    }
+
+    MessageBoxRecorder boxes;
+    RunningProgram program;
+    Driver drive{*program.app().MainFrame()};
+};
+
+} // namespace
+
+TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
+{
+    Choose(0);
+    auto* assets = Get<AssetsPage>(PageId::Assets);
+    ASSERT_TRUE(Visible(assets));
+    EXPECT_FALSE(program.app().Flags().detailedAnalysis);
+    EXPECT_EQ(assets->Total(), 0); // nothing entered yet
+    const char* amounts[] = {"1500", "2400", "6000", "185000", "9500", "4000", "12000", "500"};
+    for (int i = 0; i < 8; ++i)
+        TypeInto(*assets, i, amounts[i]);
+    EXPECT_EQ(assets->QuickField(0).GetText(), "1,500"); // a field left shows separators
+    // The last amount is still being typed when the user goes on.
+    Click(kNext);
+    auto* liabilities = Get<LiabilitiesPage>(PageId::Liabilities);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    EXPECT_FALSE(Visible(assets));
+    const char* owed[] = {"180", "2300", "8000", "15000", "140000", "900", "400"};
+    for (int i = 0; i < 7; ++i)
+        TypeInto(*liabilities, i, owed[i]);
+    Click(kNext);
+    auto* result = Get<NetWorthPage>(PageId::NetWorth);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    Grab(*result);
+    EXPECT_EQ(result->NetWorth(), 220900 - 166780);
+    EXPECT_FALSE(RedAt(260));
+    EXPECT_EQ(CurrentMediaName(), "2_1_2a1.avi");
+
+    // Every amount stands at its place in the file, the liabilities in the
+    // record's own order and the taxes in their own field.
+    const FinRecord saved = SavedBytes();
+    const int quickAssets[] = {1500, 2400, 6000, 185000, 9500, 4000, 12000, 500};
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(saved.quickAssets[i], quickAssets[i]) << i;
+    const int quickLiabilities[] = {180, 2300, 15000, 400, 8000, 140000};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(saved.quickLiabilities[i], quickLiabilities[i]) << i;
+    EXPECT_EQ(saved.quickOtherLiabilities, 900);
+    EXPECT_EQ(saved.totalAssets, 220900);
+    EXPECT_EQ(saved.totalLiabilities, 166780);
+    EXPECT_EQ(offsetof(FinRecord, totalAssets), 0x41Cu);
+
+    // Back on the liabilities, the amounts are there again.
+    Click(kBack);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    EXPECT_EQ(liabilities->QuickField(4).GetText(), "140,000");
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(NetWorth, ResultIsWhiteAtZeroAndRedWithItsSignBelowZero)
+{
+    CFinData record;
+    record.Reset();
+    record.SetTotalAssets(2750);
+    record.SetTotalLiabilities(2750);
+    ASSERT_TRUE(record.Save());
+    view().SendMessage(VM_SHOW_NET_WORTH);
+    auto* result = Get<NetWorthPage>(PageId::NetWorth);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    Grab(*result);
+    EXPECT_EQ(result->NetWorth(), 0);
+    EXPECT_FALSE(RedAt(260));
+    EXPECT_EQ(CurrentMediaName(), "2_1_2a2.avi");
+
+    record.SetTotalAssets(1500);
+    ASSERT_TRUE(record.Save());
+    result->Invalidate();
+    Grab(*result);
+    EXPECT_EQ(result->NetWorth(), -1250);
+    EXPECT_TRUE(RedAt(260));
+    EXPECT_TRUE(RedAt(215)); // the liabilities are always red
+    EXPECT_FALSE(RedAt(185));
+    EXPECT_EQ(CurrentMediaName(), "2_1_2a2.avi");
+}
+
+TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
+{
+    CFinData record;
+    record.Reset();
+    record.SetQuickAssets(0, "777");
+    ASSERT_TRUE(record.Save());
+
+    Choose(1);
+    auto* checklist = Get<ChecklistPage>(PageId::Checklist);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(checklist); }));
+    EXPECT_TRUE(program.app().Flags().detailedAnalysis);
+    Grab(*checklist);
+    // The label of "Mortgage balance" ticks its box as the box itself does.
+    const Rect mortgage = checklist->LabelRect(6);
+    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
+    EXPECT_TRUE(checklist->Box(6).GetCheck());
+    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
+    EXPECT_FALSE(checklist->Box(6).GetCheck());
+    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
+    Click(kNext);
+    auto* assets = Get<AssetsPage>(PageId::Assets);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    EXPECT_EQ(SavedBytes().analysisChecklist[6], 1);
+    ASSERT_TRUE(assets->Detailed());
+    Grab(*assets);
+
+    // Cash on hand: three rows of its panel; the box shows the sum with
+    // its separator, and the total reads it by its digits.
+    DetailPanel* panel = program.app().Windows().detailPanel;
+    const Rect cashBox = assets->Lines().Box(0).GetWindowRect();
+    drive.Click(kPageX + cashBox.left - 40, kPageY + cashBox.top + 10);
+    ASSERT_TRUE(panel->IsShowing());
+    EXPECT_EQ(assets->Lines().Selected(), 0);
+    panel->Row(0).SetText("1000");
+    panel->Row(2).SetText("250");
+    drive.Key(Qt::Key_Escape);
+    EXPECT_FALSE(panel->IsShowing());
+    EXPECT_EQ(assets->Lines().Selected(), -1);
+    EXPECT_EQ(assets->Lines().Box(0).GetText(), "1,250");
+    EXPECT_EQ(assets->Total(), 1250);
+
+    // A second label while the panel is open only closes the panel.
+    const Rect savingsBox = assets->Lines().Box(2).GetWindowRect();
+    drive.Click(kPageX + savingsBox.left - 40, kPageY + savingsBox.top + 10);
+    ASSERT_TRUE(panel->IsShowing());
+    const Rect houseBox = assets->Lines().Box(3).GetWindowRect();
+    drive.Click(kPageX + 20, kPageY + houseBox.top + 10);
+    EXPECT_FALSE(panel->IsShowing());
+    EXPECT_EQ(assets->Lines().Box(2).GetText(), ""); // all its rows empty
+
+    Click(kNext);
+    auto* liabilities = Get<LiabilitiesPage>(PageId::Liabilities);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    // Taxes: "Other owed taxes" lands in its own field.
+    const Rect taxesBox = liabilities->Lines().Box(5).GetWindowRect();
+    drive.Click(kPageX + taxesBox.left - 30, kPageY + taxesBox.top + 10);
+    ASSERT_TRUE(panel->IsShowing());
+    ASSERT_STREQ(panel->RowLabel(3), "Other owed taxes: $");
+    panel->Row(3).SetText("100");
+    panel->Close();
+    EXPECT_EQ(liabilities->Lines().Box(5).GetText(), "100");
+    // The program going to the background leaves no box to type in.
+    liabilities->OnProgramBackground();
+    EXPECT_FALSE(liabilities->Lines().Box(5).IsWindowEnabled());
+    liabilities->Invalidate();
+    Grab(*liabilities);
+    EXPECT_TRUE(liabilities->Lines().Box(5).IsWindowEnabled());
+
+    Click(kNext);
+    auto* result = Get<NetWorthPage>(PageId::NetWorth);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    Grab(*result);
+    EXPECT_EQ(result->NetWorth(), 1250 - 100);
+    const FinRecord saved = SavedBytes();
+    EXPECT_EQ(saved.assetsCash[0], 1000);
+    EXPECT_EQ(saved.assetsCash[2], 250);
+    EXPECT_EQ(saved.liabTaxes[1], 100);
+    EXPECT_EQ(saved.totalAssets, 1250);
+    EXPECT_EQ(saved.totalLiabilities, 100);
+    EXPECT_EQ(saved.quickAssets[0], 777); // the quick analysis keeps its amounts
+    EXPECT_TRUE(boxes.boxes.empty());
+}
