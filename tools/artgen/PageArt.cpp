@@ -105,10 +105,11 @@ QImage netFly(const Row& r, Studio& s)
     stroke(p, sp, mix(t.light, Qt::white, 0.3), 1);
     illo::document(p, QRectF(side.left() + 22, side.top() + 26, 90, 120), t.mid, 7);
     illo::calculator(p, QRectF(side.left() + 124, side.top() + 60, 70, 100));
-    illo::coinStack(p, QPointF(side.left() + 52, side.bottom() - 14), 18, 4);
-    illo::coinStack(p, QPointF(side.left() + 96, side.bottom() - 12), 18, 2);
-    text(p, QRectF(side.left() + 10, side.bottom() - 34, side.width() - 20, 24), Qt::AlignRight | Qt::AlignVCenter,
+    // The caption under the pictures, the coins below it, clear of each other.
+    text(p, QRectF(side.left() + 10, side.top() + 168, side.width() - 20, 24), Qt::AlignHCenter | Qt::AlignVCenter,
          QStringLiteral("Click a line to itemize it"), gothic(12), t.heading);
+    illo::coinStack(p, QPointF(side.left() + 52, side.bottom() - 10), 18, 4);
+    illo::coinStack(p, QPointF(side.left() + 96, side.bottom() - 8), 18, 2);
     p.end();
     return img;
 }
