@@ -133,16 +133,18 @@ struct PageStep {
 };
 
 constexpr PageStep kPages[] = {
-    {"introduction", 2, VM_INTRO},          {"chooser MAN2", 2, VM_SECTION_MAN2},
-    {"chooser MAN3", 2, VM_SECTION_MAN3},   {"chooser MAN4", 2, VM_SECTION_MAN4},
-    {"lesson emer", 2, VM_LESSON_EMER},     {"chooser FIN2", 1, VM_CHOOSER_FIN2},
-    {"chooser FIN3", 1, VM_CHOOSER_FIN3},   {"chooser CRED2", 3, VM_CHOOSER_CRED2},
-    {"lesson pcons", 3, VM_LESSON_PCONS},   {"chooser CRED4", 3, VM_CHOOSER_CRED4},
-    {"text ratings", 3, VM_TEXT_RATINGS},   {"lesson avoid", 3, VM_LESSON_AVOID},
-    {"text obtain", 3, VM_TEXT_OBTAIN},     {"lesson agency", 3, VM_LESSON_AGENCY},
-    {"chooser PLAN3", 4, VM_CHOOSER_PLAN3}, {"lesson goal", 4, VM_LESSON_GOAL},
-    {"lesson invest", 4, VM_LESSON_INVEST}, {"text credits", 5, VM_TEXT_HOWZEM1},
-    {"text contact", 5, VM_TEXT_HOWZEM2},
+    {"introduction", 2, VM_INTRO},           {"chooser MAN2", 2, VM_SECTION_MAN2},
+    {"chooser MAN3", 2, VM_SECTION_MAN3},    {"chooser MAN4", 2, VM_SECTION_MAN4},
+    {"lesson emer", 2, VM_LESSON_EMER},      {"quick assets", 2, VM_QUICK_START},
+    {"liabilities", 2, VM_SHOW_LIABILITIES}, {"net worth", 2, VM_SHOW_NET_WORTH},
+    {"checklist", 2, VM_DETAILED_START},     {"detailed assets", 2, VM_DETAILED_ASSETS},
+    {"chooser FIN2", 1, VM_CHOOSER_FIN2},    {"chooser FIN3", 1, VM_CHOOSER_FIN3},
+    {"chooser CRED2", 3, VM_CHOOSER_CRED2},  {"lesson pcons", 3, VM_LESSON_PCONS},
+    {"chooser CRED4", 3, VM_CHOOSER_CRED4},  {"text ratings", 3, VM_TEXT_RATINGS},
+    {"lesson avoid", 3, VM_LESSON_AVOID},    {"text obtain", 3, VM_TEXT_OBTAIN},
+    {"lesson agency", 3, VM_LESSON_AGENCY},  {"chooser PLAN3", 4, VM_CHOOSER_PLAN3},
+    {"lesson goal", 4, VM_LESSON_GOAL},      {"lesson invest", 4, VM_LESSON_INVEST},
+    {"text credits", 5, VM_TEXT_HOWZEM1},    {"text contact", 5, VM_TEXT_HOWZEM2},
 };
 
 int Measure(int argc, char** argv)
