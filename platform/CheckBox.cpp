@@ -108,55 +108,6 @@ void CheckBox::SetFont(const Font& font)
         impl_->box->setFont(ToQFont(font));
 }
 
-void CheckBox::MoveWindow(int x, int y, int width, int height)
-{
-    if (impl_->box)
-        impl_->box->setGeometry(x, y, width, height);
-}
-
-void CheckBox::MoveWindow(const Rect& rect)
-{
-    MoveWindow(rect.left, rect.top, rect.Width(), rect.Height());
-}
-
-Rect CheckBox::GetWindowRect() const
-{
-    return impl_->box ? FromQRect(impl_->box->geometry()) : Rect{};
-}
-
-void CheckBox::Show(bool show)
-{
-    if (impl_->box)
-        impl_->box->setVisible(show);
-}
-
-bool CheckBox::IsShown() const
-{
-    return impl_->box && !impl_->box->isHidden();
-}
-
-void CheckBox::EnableWindow(bool enable)
-{
-    if (impl_->box)
-        impl_->box->setEnabled(enable);
-}
-
-bool CheckBox::IsWindowEnabled() const
-{
-    return impl_->box && impl_->box->isEnabled();
-}
-
-void CheckBox::SetFocus()
-{
-    if (impl_->box)
-        impl_->box->setFocus(Qt::OtherFocusReason);
-}
-
-bool CheckBox::HasFocus() const
-{
-    return impl_->box && impl_->box->hasFocus();
-}
-
 void CheckBox::SetClickHandler(std::function<void()> handler)
 {
     impl_->clicked = std::move(handler);

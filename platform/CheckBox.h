@@ -3,6 +3,7 @@
 // caption beside it or none, and a hook that tells its owner of each click.
 #pragma once
 
+#include "platform/Control.h"
 #include "platform/Font.h"
 #include "platform/Types.h"
 
@@ -16,7 +17,7 @@ namespace platform {
 
 class Window;
 
-class CheckBox {
+class CheckBox : public Control {
 public:
     // A visible, unticked box inside `parent` with the caption (Windows-1252;
     // empty for a bare box), at (0, 0) with no size until moved.
@@ -37,32 +38,12 @@ public:
     // The font of the caption.
     void SetFont(const Font& font);
 
-    // --- Place and visibility -----------------------------------------------
-    // Places the control in its parent's client coordinates; the box stands
-    // at its left, the caption after it.
-    void MoveWindow(int x, int y, int width, int height);
-    void MoveWindow(const Rect& rect);
-    // The control's rectangle in its parent's client coordinates.
-    Rect GetWindowRect() const;
-    // Shows or hides the control; a hidden box leaves clicks to the window.
-    void Show(bool show);
-    // Whether the control itself is shown (its window may still be hidden).
-    bool IsShown() const;
-    // A disabled box is drawn greyed and ignores clicks.
-    void EnableWindow(bool enable);
-    // Whether the box takes clicks.
-    bool IsWindowEnabled() const;
-    // Gives the box the keyboard focus (the space bar then toggles it).
-    void SetFocus();
-    // Whether the box has the keyboard focus.
-    bool HasFocus() const;
-
     // --- Hooks --------------------------------------------------------------
     // After each click of the user, once the box has toggled.
     void SetClickHandler(std::function<void()> handler);
 
     // The underlying widget, for the platform and for tests.
-    QWidget* Widget() const;
+    QWidget* Widget() const override;
 
 private:
     struct Impl;

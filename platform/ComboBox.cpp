@@ -232,50 +232,6 @@ void ComboBox::SetFont(const Font& font)
         impl_->combo->setFont(ToQFont(font));
 }
 
-void ComboBox::SetFocus()
-{
-    if (impl_->combo)
-        impl_->combo->setFocus(Qt::OtherFocusReason);
-}
-
-bool ComboBox::HasFocus() const
-{
-    return impl_->combo && impl_->combo->hasFocus();
-}
-
-void ComboBox::EnableWindow(bool enable)
-{
-    if (impl_->combo)
-        impl_->combo->setEnabled(enable);
-}
-
-bool ComboBox::IsWindowEnabled() const
-{
-    return impl_->combo && impl_->combo->isEnabled();
-}
-
-void ComboBox::Show(bool show)
-{
-    if (impl_->combo)
-        impl_->combo->setVisible(show);
-}
-
-bool ComboBox::IsShown() const
-{
-    return impl_->combo && !impl_->combo->isHidden();
-}
-
-void ComboBox::MoveWindow(int x, int y, int width, int height)
-{
-    if (impl_->combo)
-        impl_->combo->setGeometry(x, y, width, height);
-}
-
-Rect ComboBox::GetWindowRect() const
-{
-    return impl_->combo ? FromQRect(impl_->combo->geometry()) : Rect{};
-}
-
 void ComboBox::ShowDropDown(bool show)
 {
     Combo* combo = impl_->combo;

@@ -4,6 +4,7 @@
 // leaves no item selected.
 #pragma once
 
+#include "platform/Control.h"
 #include "platform/Font.h"
 #include "platform/Types.h"
 
@@ -17,7 +18,7 @@ namespace platform {
 
 class Window;
 
-class ComboBox {
+class ComboBox : public Control {
 public:
     // A visible, empty box inside `parent`, at (0, 0) with no size until moved.
     explicit ComboBox(Window* parent);
@@ -52,24 +53,7 @@ public:
     // The font of the field and of the list.
     void SetFont(const Font& font);
 
-    // --- Focus, state, place --------------------------------------------------
-    // Gives the box the keyboard focus.
-    void SetFocus();
-    // Whether the box has the keyboard focus.
-    bool HasFocus() const;
-    // A disabled box is drawn greyed and takes neither typing nor choices.
-    void EnableWindow(bool enable);
-    // Whether the box takes typing and choices.
-    bool IsWindowEnabled() const;
-    // Shows or hides the box.
-    void Show(bool show);
-    // Whether the box itself is shown (its window may still be hidden).
-    bool IsShown() const;
-    // Places the closed box in its parent's client coordinates; the list
-    // drops below it when opened.
-    void MoveWindow(int x, int y, int width, int height);
-    // The closed box's rectangle in its parent's client coordinates.
-    Rect GetWindowRect() const;
+    // --- The list -----------------------------------------------------------
     // Opens or closes the list, as the user does with the arrow button.
     void ShowDropDown(bool show);
     // Whether the list is open.
@@ -83,7 +67,7 @@ public:
     void SetEditChangeHandler(std::function<void()> handler);
 
     // The underlying widget, for the platform and for tests.
-    QWidget* Widget() const;
+    QWidget* Widget() const override;
 
 private:
     struct Impl;

@@ -221,50 +221,6 @@ int EditControl::GetCaretPosition() const
     return impl_->edit ? impl_->edit->cursorPosition() : 0;
 }
 
-void EditControl::SetFocus()
-{
-    if (impl_->edit)
-        impl_->edit->setFocus(Qt::OtherFocusReason);
-}
-
-bool EditControl::HasFocus() const
-{
-    return impl_->edit && impl_->edit->hasFocus();
-}
-
-void EditControl::EnableWindow(bool enable)
-{
-    if (impl_->edit)
-        impl_->edit->setEnabled(enable);
-}
-
-bool EditControl::IsWindowEnabled() const
-{
-    return impl_->edit && impl_->edit->isEnabled();
-}
-
-void EditControl::Show(bool show)
-{
-    if (impl_->edit)
-        impl_->edit->setVisible(show);
-}
-
-bool EditControl::IsShown() const
-{
-    return impl_->edit && !impl_->edit->isHidden();
-}
-
-void EditControl::MoveWindow(int x, int y, int width, int height)
-{
-    if (impl_->edit)
-        impl_->edit->setGeometry(x, y, width, height);
-}
-
-Rect EditControl::GetWindowRect() const
-{
-    return impl_->edit ? FromQRect(impl_->edit->geometry()) : Rect{};
-}
-
 void EditControl::FillParent()
 {
     LineEdit* edit = impl_->edit;

@@ -5,6 +5,7 @@
 // after it has painted itself).
 #pragma once
 
+#include "platform/Control.h"
 #include "platform/Dc.h"
 #include "platform/Font.h"
 #include "platform/Types.h"
@@ -19,7 +20,7 @@ namespace platform {
 
 class Window;
 
-class EditControl {
+class EditControl : public Control {
 public:
     // A visible control inside `parent`, at (0, 0) with no size until moved.
     explicit EditControl(Window* parent);
@@ -48,14 +49,6 @@ public:
     int GetCaretPosition() const;
 
     // --- Focus, state, place --------------------------------------------------
-    void SetFocus();
-    bool HasFocus() const;
-    void EnableWindow(bool enable);
-    bool IsWindowEnabled() const;
-    void Show(bool show);
-    bool IsShown() const;
-    void MoveWindow(int x, int y, int width, int height);
-    Rect GetWindowRect() const;
     // Makes the control cover its parent window and stand for it: it follows
     // the parent's size, and focus given to the parent goes to the control.
     void FillParent();
@@ -76,7 +69,7 @@ public:
     void SetPaintHandler(std::function<void(Dc& dc)> handler);
 
     // The underlying widget, for the platform and for tests.
-    QWidget* Widget() const;
+    QWidget* Widget() const override;
 
 private:
     struct Impl;

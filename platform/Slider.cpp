@@ -291,50 +291,6 @@ void Slider::SetCursor(Cursor cursor)
         impl_->bar->setCursor(cursor == Cursor::Hand ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
-void Slider::SetFocus()
-{
-    if (impl_->bar)
-        impl_->bar->setFocus(Qt::OtherFocusReason);
-}
-
-bool Slider::HasFocus() const
-{
-    return impl_->bar && impl_->bar->hasFocus();
-}
-
-void Slider::EnableWindow(bool enable)
-{
-    if (impl_->bar)
-        impl_->bar->setEnabled(enable);
-}
-
-bool Slider::IsWindowEnabled() const
-{
-    return impl_->bar && impl_->bar->isEnabled();
-}
-
-void Slider::Show(bool show)
-{
-    if (impl_->bar)
-        impl_->bar->setVisible(show);
-}
-
-bool Slider::IsShown() const
-{
-    return impl_->bar && !impl_->bar->isHidden();
-}
-
-void Slider::MoveWindow(int x, int y, int width, int height)
-{
-    if (impl_->bar)
-        impl_->bar->setGeometry(x, y, width, height);
-}
-
-Rect Slider::GetWindowRect() const
-{
-    return impl_->bar ? FromQRect(impl_->bar->geometry()) : Rect{};
-}
-
 void Slider::SetScrollHandler(std::function<void(UINT, int)> handler)
 {
     if (impl_->bar)

@@ -10,6 +10,7 @@
 // pressed place (SB_THUMBTRACK) and goes on as a drag from there.
 #pragma once
 
+#include "platform/Control.h"
 #include "platform/Cursor.h"
 #include "platform/Types.h"
 
@@ -33,7 +34,7 @@ inline constexpr UINT SB_LEFT = 6;
 inline constexpr UINT SB_RIGHT = 7;
 inline constexpr UINT SB_ENDSCROLL = 8;
 
-class Slider {
+class Slider : public Control {
 public:
     // A visible slider inside `parent` with the range 0 to 100, the thumb at 0
     // and a page of 20 (a fifth of the range), at (0, 0) with no size until
@@ -63,28 +64,12 @@ public:
     // How far a line moves the thumb.
     int GetLineSize() const;
 
-    // --- Look, focus, state, place --------------------------------------------
+    // --- Look ---------------------------------------------------------------
     // Fills the control's background with a colour; without one the window
     // behind it shows.
     void SetBackgroundColor(COLORREF color);
     // The mouse pointer over the control.
     void SetCursor(Cursor cursor);
-    // Gives the slider the keyboard focus.
-    void SetFocus();
-    // Whether the slider has the keyboard focus.
-    bool HasFocus() const;
-    // A disabled slider is drawn greyed and takes no keys or clicks.
-    void EnableWindow(bool enable);
-    // Whether the slider takes keys and clicks.
-    bool IsWindowEnabled() const;
-    // Shows or hides the slider.
-    void Show(bool show);
-    // Whether the slider itself is shown (its window may still be hidden).
-    bool IsShown() const;
-    // Places the slider in its parent's client coordinates.
-    void MoveWindow(int x, int y, int width, int height);
-    // The slider's rectangle in its parent's client coordinates.
-    Rect GetWindowRect() const;
 
     // --- Hooks --------------------------------------------------------------
     // Each move of the user's, after the thumb has moved: the scroll code and
@@ -95,7 +80,7 @@ public:
     void SetKeyHandler(std::function<bool(UINT key)> handler);
 
     // The underlying widget, for the platform and for tests.
-    QWidget* Widget() const;
+    QWidget* Widget() const override;
 
 private:
     struct Impl;
