@@ -146,8 +146,7 @@ TEST_F(PageWindowTest, AFieldStillBeingEditedFinishesItsEditBeforeThePageStores)
     FieldPage fields(app.view.get());
     fields.field.SetMaxValue(999999);
     fields.ShowWindow(SW_SHOW);
-    app.view->Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(app.view->Widget()));
+    ASSERT_TRUE(Driver::Activate(*app.view));
     fields.field.SetFocus();
     ASSERT_TRUE(fields.field.Edit().HasFocus());
     QTest::keyClicks(fields.field.Edit().Widget(), "1234567");

@@ -3,6 +3,7 @@
 #include "platform/CheckBox.h"
 #include "platform/Window.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
 
 #include <QTest>
@@ -64,8 +65,7 @@ TEST(CheckBox, UserClicksToggleAndReportTheNewStateProgramChangesAreQuiet)
     EXPECT_EQ(form.bareClicks.size(), 3u);
 
     // The space bar ticks the box that has the focus.
-    form.window.Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(form.window.Widget()));
+    ASSERT_TRUE(Driver::Activate(form.window));
     form.captioned.SetFocus();
     ASSERT_TRUE(form.captioned.HasFocus());
     QTest::keyClick(form.captioned.Widget(), Qt::Key_Space);

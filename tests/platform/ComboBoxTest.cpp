@@ -5,6 +5,7 @@
 #include "platform/Keys.h"
 #include "platform/Window.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Recorders.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -25,15 +26,6 @@ constexpr const char* kAlternatives[] = {
     "Loss due to crime", "Natural disaster ",  "Other unlikely emergency",
 };
 
-class KeyLog : public Window {
-public:
-    using Window::Window;
-    std::vector<UINT> keys;
-
-protected:
-    void OnKeyDown(UINT key) override { keys.push_back(key); }
-};
-
 // A shown window with one box of the nine alternatives; the hooks count the
 // user's actions.
 struct Form {
@@ -51,8 +43,7 @@ struct Form {
         box.SetSelChangeHandler([this] { ++selChanges; });
         box.SetEditChangeHandler([this] { ++editChanges; });
         window.ShowWindow(SW_SHOW);
-        window.Widget()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+        EXPECT_TRUE(Driver::Activate(window));
         box.SetFocus();
     }
     QWidget* Target() const { return QApplication::focusWidget(); }

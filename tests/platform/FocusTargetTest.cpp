@@ -5,6 +5,7 @@
 #include "platform/Keys.h"
 #include "platform/Window.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Recorders.h"
 
 #include <QApplication>
 #include <QTest>
@@ -15,15 +16,6 @@
 using namespace platform;
 
 namespace {
-
-class KeyLog : public Window {
-public:
-    using Window::Window;
-    std::vector<UINT> keys;
-
-protected:
-    void OnKeyDown(UINT key) override { keys.push_back(key); }
-};
 
 // A shown top-level window with one entry field that counts its focus changes.
 struct Form {
@@ -40,11 +32,7 @@ struct Form {
         edit.SetFocusHandlers([this] { ++gained; }, [this] { ++lost; });
         window.ShowWindow(SW_SHOW);
     }
-    bool Activate()
-    {
-        window.Widget()->activateWindow();
-        return QTest::qWaitForWindowActive(window.Widget());
-    }
+    bool Activate() { return Driver::Activate(window); }
 };
 
 } // namespace
@@ -86,8 +74,7 @@ TEST(FocusTarget, TakesTheFocusOffAFieldOfAWindowThatIsNotActive)
     Window other;
     other.MoveWindow(300, 40, 100, 60);
     other.ShowWindow(SW_SHOW);
-    other.Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(other.Widget()));
+    ASSERT_TRUE(Driver::Activate(other));
     ASSERT_FALSE(form.window.Widget()->isActiveWindow());
 
     // The field is given the focus while its window is in the background,
@@ -115,8 +102,7 @@ TEST(FocusTarget, AFieldThatLostTheFocusWithItsWindowIsNotToldTwice)
     Window other;
     other.MoveWindow(300, 40, 100, 60);
     other.ShowWindow(SW_SHOW);
-    other.Widget()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(other.Widget()));
+    ASSERT_TRUE(Driver::Activate(other));
     ASSERT_EQ(form.lost, 1);
 
     // Moving the focus to the neutral control in the background leaves the

@@ -5,6 +5,7 @@
 #include "platform/Keys.h"
 #include "platform/Window.h"
 #include "tests/support/Driver.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
 
 #include <QTest>
@@ -37,8 +38,7 @@ struct Form {
             readBack.push_back(slider.GetPos());
         });
         window.ShowWindow(SW_SHOW);
-        window.Widget()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+        EXPECT_TRUE(Driver::Activate(window));
         slider.SetFocus();
     }
     // Takes what was heard since the last call.

@@ -109,3 +109,9 @@ bool Driver::TickUntil(platform::Window& window, unsigned id, const std::functio
     QCoreApplication::processEvents();
     return done();
 }
+
+bool Driver::Activate(platform::Window& window)
+{
+    window.Widget()->activateWindow();
+    return QTest::qWaitForWindowActive(window.Widget());
+}

@@ -28,6 +28,9 @@ public:
     void Type(const char* text);
     // Lets posted messages, timers and paints run for `ms` milliseconds.
     static void Settle(int ms = 50);
+    // Makes the (shown) top-level window of `window` the active one, as a
+    // click on it would; false when it does not become active.
+    static bool Activate(platform::Window& window);
     // Runs the event loop until `done` or the time limit.
     static bool Until(const std::function<bool()>& done, int timeoutMs = 5000);
     // Fires timer `id` of `window` tick after tick, without waiting on the

@@ -113,6 +113,17 @@ protected:
                                  platform::LPARAM lParam) override;
 };
 
+// A window that keeps the keys pressed in it (and passed on to it by its
+// controls).
+class KeyLog : public platform::Window {
+public:
+    using Window::Window;
+    std::vector<platform::UINT> keys;
+
+protected:
+    void OnKeyDown(platform::UINT key) override { keys.push_back(key); }
+};
+
 // Writes a WAV file of `ms` milliseconds of silence (8 kHz, 8-bit mono).
 void WriteWav(const std::string& path, std::uint32_t ms);
 
