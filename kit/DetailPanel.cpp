@@ -6,6 +6,8 @@
 #include "platform/Keys.h"
 #include "platform/Timing.h"
 
+#include <utility>
+
 using namespace platform;
 
 namespace {
@@ -135,14 +137,17 @@ void DetailPanel::Close()
     }
     StoreEntries();
     HidePanel();
-    if (targetPage_)
-        targetPage_->SendMessage(WM_DETAIL_CLOSED);
 }
 
 void DetailPanel::HidePanel()
 {
+    // Hidden while it still counts as open, so that the focus leaving it
+    // for a box of the page does not open it again.
     ShowWindow(SW_HIDE);
-    showing_ = false;
+    const bool wasShowing = std::exchange(showing_, false);
+    // The page shows again what the record holds.
+    if (wasShowing && targetPage_)
+        targetPage_->SendMessage(WM_DETAIL_CLOSED);
 }
 
 bool DetailPanel::OnRowKey(int row, UINT key)

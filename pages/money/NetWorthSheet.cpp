@@ -126,6 +126,15 @@ void NetWorthSheet::Load()
     lines_.SetSuppressed(false);
 }
 
+void NetWorthSheet::RefreshLines()
+{
+    // Boxes filled by the program select nothing.
+    const bool was = lines_.Suppressed();
+    lines_.SetSuppressed(true);
+    ShowLineValues();
+    lines_.SetSuppressed(was);
+}
+
 void NetWorthSheet::ShowLineValues()
 {
     for (int i = 0; i < LineCount(); ++i) {
@@ -162,7 +171,12 @@ void NetWorthSheet::StoreTotal(long long total)
 
 void NetWorthSheet::Commit()
 {
-    if (!detailed_) {
+    // The detail panel saves the sub-items: start from what the file holds
+    // and put only this page's own entries on it.
+    record_.Load();
+    if (detailed_) {
+        RefreshLines();
+    } else {
         for (int i = 0; i < LineCount(); ++i)
             SetQuickValue(i, QuickField(i).GetText());
     }
@@ -303,10 +317,7 @@ LRESULT NetWorthSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_DETAIL_CLOSED) {
         record_.Load();
-        const bool was = lines_.Suppressed();
-        lines_.SetSuppressed(true);
-        ShowLineValues();
-        lines_.SetSuppressed(was);
+        RefreshLines();
         lines_.PanelClosed();
         Invalidate(false);
         FocusNeutral();

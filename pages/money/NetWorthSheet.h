@@ -68,6 +68,8 @@ private:
     void Load();
     // The lines' boxes or quick fields from the record.
     void ShowLineValues();
+    // The same while the boxes' focus selects nothing.
+    void RefreshLines();
     void Commit();
     void DrawTotal(platform::Dc& dc);
     void DrawQuickLabels(platform::Dc& dc);

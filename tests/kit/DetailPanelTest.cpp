@@ -5,6 +5,7 @@
 #include "kit/ModuleArtLoading.h"
 #include "kit/ViewMessages.h"
 #include "platform/Keys.h"
+#include "tests/support/Driver.h"
 #include "tests/support/FakeApp.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
@@ -36,8 +37,7 @@ protected:
         page.ShowWindow(SW_SHOW);
         box.MoveWindow(190, 120, 80, 20);
         panel.SetTarget(&box, &page);
-        app.view->Widget()->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(app.view->Widget()));
+        ASSERT_TRUE(Driver::Activate(*app.view));
     }
     void TearDown() override { SetSavedWorkDirectory(FISCOVA_PROGRAM_DIR "/"); }
 
@@ -205,8 +205,10 @@ TEST_F(DetailPanelTest, StoringKeepsThePanelOpenAndAClosedPanelStoresNothing)
     EXPECT_TRUE(panel.IsShowing());
     EXPECT_EQ(SavedRecord().GetBudgetFood(1), 75);
     EXPECT_EQ(page.Count(WM_DETAIL_CLOSED), 0);
-    // Hidden as it stands, it hands nothing to the box.
+    // Hidden as it stands, it hands nothing to the box, but the page hears
+    // of it so that it shows what the record holds.
     panel.HidePanel();
     EXPECT_FALSE(panel.IsShowing());
     EXPECT_EQ(box.GetText(), "");
+    EXPECT_EQ(page.Count(WM_DETAIL_CLOSED), 1);
 }

@@ -232,3 +232,30 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     EXPECT_EQ(saved.quickAssets[0], 777); // the quick analysis keeps its amounts
     EXPECT_TRUE(boxes.boxes.empty());
 }
+
+TEST_F(NetWorth, SubItemsTypedWhenTheUserLeavesByASideButtonAreKept)
+{
+    Choose(1);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(Get<ChecklistPage>(PageId::Checklist)); }));
+    Click(kNext);
+    auto* assets = Get<AssetsPage>(PageId::Assets);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    Grab(*assets);
+    const Rect checking = assets->Lines().Box(1).GetWindowRect();
+    drive.Click(kPageX + checking.left - 40, kPageY + checking.top + 10);
+    DetailPanel* panel = program.app().Windows().detailPanel;
+    ASSERT_TRUE(panel->IsShowing());
+    panel->Row(0).SetText("300");
+    // Straight to the introduction, the panel still open.
+    drive.Click(kSideX, kSectionY[0]);
+    ASSERT_TRUE(Driver::Until([&] { return !Visible(assets); }));
+    EXPECT_FALSE(panel->IsShowing());
+    EXPECT_EQ(SavedBytes().assetsChecking[0], 300);
+    EXPECT_EQ(SavedBytes().totalAssets, 300);
+
+    // Back on the worksheet the line shows it.
+    view().SendMessage(VM_DETAILED_ASSETS);
+    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    EXPECT_EQ(assets->Lines().Box(1).GetText(), "300");
+    EXPECT_EQ(assets->Total(), 300);
+}
