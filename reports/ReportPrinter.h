@@ -1,0 +1,56 @@
+// One printed report, built afresh for each print from plain values that the
+// program collects from its pages and its record: the letterhead, the
+// report's title and introduction, and its body, drawn in report units
+// (reports/ReportPage.h). Adding a report is one row of the table in
+// ReportPrinter.cpp and one body routine.
+#pragma once
+
+#include "platform/Dc.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct ReportData {
+    int request = 0;                   // the print request that names the report
+    std::vector<std::string> values;   // the value lines the body prints
+    std::string key;                   // the lesson of a content report
+    std::vector<std::string> headings; // the lesson's topics
+    bool secondPart = false;           // "invest": the second half of its topics
+    std::array<bool, 10> ticks{};      // the checklist's marks
+};
+
+class ReportPrinter {
+public:
+    explicit ReportPrinter(ReportData data);
+
+    // Whether the request names a report.
+    static bool HasReport(int request);
+    // The title printed under the letterhead.
+    std::string Title() const;
+    // Draws the page; the device context is already mapped.
+    void Draw(platform::Dc& dc);
+
+    // The lines of the body as they were printed last (text and place), for
+    // checking what a report holds.
+    struct PrintedLine {
+        int x;
+        int y;
+        std::string text;
+    };
+    const std::vector<PrintedLine>& Printed() const { return printed_; }
+
+    struct Body;
+
+private:
+    void Text(platform::Dc& dc, int x, int y, const std::string& text);
+    void DrawLetterhead(platform::Dc& dc);
+    void DrawTitleAndIntroduction(platform::Dc& dc);
+    void DrawNetWorth(platform::Dc& dc);
+    void DrawChecklist(platform::Dc& dc);
+    void DrawContent(platform::Dc& dc);
+    std::vector<std::string> Introduction() const;
+
+    ReportData data_;
+    std::vector<PrintedLine> printed_;
+};
