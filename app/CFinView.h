@@ -30,6 +30,7 @@ public:
 
     SideButtons& Buttons() { return sideBar_.Buttons(); }
     PageSets& Pages() { return pages_; }
+    ReportRequests& Reports() { return switchboard_.Reports(); }
     // The view's windows (null until they are created).
     MainMenu* Menu() const { return navigation_.Menu(); }
     ExitScreen* Exit() const { return navigation_.Exit(); }

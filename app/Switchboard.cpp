@@ -32,6 +32,9 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_SHOW_LIABILITIES,       false, PageId::Liabilities, nullptr,   nullptr, nullptr},
     {VM_BACK_TO_LIABILITIES,    false, PageId::Liabilities, nullptr,   nullptr, nullptr},
     {VM_SHOW_NET_WORTH,         false, PageId::NetWorth, nullptr,      "man2",  nullptr},
+    {VM_PRINT_NET_WORTH,        false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_CHECKLIST,        false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_LESSON,           false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_CHOOSER_MAN3,           false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1036,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1038,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
@@ -89,7 +92,7 @@ const Switchboard::Row Switchboard::kRows[] = {
 // clang-format on
 
 Switchboard::Switchboard(Window& view, PageSets& pages, SideButtonBar& sideBar, ModuleNavigation& navigation)
-    : view_(view), pages_(pages), sideBar_(sideBar), navigation_(navigation)
+    : view_(view), pages_(pages), sideBar_(sideBar), navigation_(navigation), reports_(view, pages)
 {
 }
 
@@ -128,6 +131,11 @@ void Switchboard::Show(PageId id, const char* key)
         page->Invalidate();
     else
         page->ShowWindow(SW_SHOW);
+}
+
+void Switchboard::Print(UINT message)
+{
+    reports_.Print(static_cast<int>(message));
 }
 
 void Switchboard::StartDetailedAnalysis(UINT)

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/PageSets.h"
+#include "app/ReportRequests.h"
 #include "platform/Types.h"
 
 class ModuleNavigation;
@@ -21,6 +22,8 @@ public:
 
     // Follows the row of `message`; false when the switchboard has none.
     bool Route(platform::UINT message);
+    // Where print requests go.
+    ReportRequests& Reports() { return reports_; }
 
     struct Row {
         platform::UINT message;
@@ -36,6 +39,7 @@ private:
     void Follow(const Row& row, platform::UINT message);
     void Show(PageId id, const char* key);
 
+    void Print(platform::UINT message);
     void StartDetailedAnalysis(platform::UINT);
     void StartQuickAnalysis(platform::UINT);
     void BackFromAssets(platform::UINT);
@@ -62,4 +66,5 @@ private:
     PageSets& pages_;
     SideButtonBar& sideBar_;
     ModuleNavigation& navigation_;
+    ReportRequests reports_;
 };

@@ -1,0 +1,96 @@
+#include "app/ReportRequests.h"
+
+#include "app/LessonPage.h"
+#include "app/PageSets.h"
+#include "data/CFinData.h"
+#include "kit/AppServices.h"
+#include "kit/NumberFormat.h"
+#include "pages/money/AssetsPage.h"
+#include "pages/money/ChecklistPage.h"
+#include "pages/money/LiabilitiesPage.h"
+#include "platform/MessageBox.h"
+#include "platform/Printer.h"
+#include "platform/Window.h"
+#include "reports/ReportPage.h"
+
+using namespace platform;
+
+namespace {
+
+// The lines of a worksheet as it shows them: the detailed boxes or the
+// quick fields.
+void AddSheetLines(NetWorthSheet* sheet, bool detailed, std::vector<std::string>& values)
+{
+    for (int i = 0; sheet && i < sheet->LineCount(); ++i)
+        values.push_back("$" + (detailed ? sheet->Lines().Box(i).GetText() : sheet->QuickField(i).GetText()));
+}
+
+} // namespace
+
+ReportRequests::ReportRequests(Window& view, PageSets& pages) : view_(view), pages_(pages) {}
+
+ReportData ReportRequests::Collect(int request) const
+{
+    ReportData data;
+    data.request = request;
+    CFinData record;
+    record.Reset();
+    record.Load();
+    switch (request) {
+    case 1096: {
+        const bool detailed = App().Flags().detailedAnalysis;
+        const long long assets = std::max(0, record.GetTotalAssets());
+        const long long liabilities = std::max(0, record.GetTotalLiabilities());
+        AddSheetLines(pages_.Get<AssetsPage>(PageId::Assets), detailed, data.values);
+        data.values.push_back("$" + FormatThousands(assets));
+        AddSheetLines(pages_.Get<LiabilitiesPage>(PageId::Liabilities), detailed, data.values);
+        data.values.push_back("$" + FormatThousands(liabilities));
+        data.values.push_back("$" + FormatThousands(assets - liabilities));
+        break;
+    }
+    case 1108:
+        for (int i = 0; i < ChecklistPage::kItems; ++i) {
+            ChecklistPage* checklist = pages_.Get<ChecklistPage>(PageId::Checklist);
+            data.ticks[static_cast<size_t>(i)] = checklist && checklist->IsWindowVisible()
+                                                     ? checklist->Box(i).GetCheck()
+                                                     : record.GetAnalysisChecklist(i) != 0;
+        }
+        break;
+    case 1138:
+        if (const LessonPage* lesson = pages_.Get<LessonPage>(PageId::Lesson)) {
+            data.key = lesson->Key();
+            data.secondPart = lesson->PrintSecondPart();
+            for (const LessonPage::Topic& topic : lesson->Topics())
+                data.headings.push_back(topic.lineCount > 1 ? topic.lines[0] + " " + topic.lines[1]
+                                                            : topic.lines[0]);
+        }
+        break;
+    default:
+        break;
+    }
+    return data;
+}
+
+void ReportRequests::Print(int request)
+{
+    last_ = request;
+    ++count_;
+    ReportPrinter report(Collect(request));
+    const std::string title = report.Title();
+    if (title.empty())
+        return;
+    const Rect client = view_.GetClientRect();
+    const PrintResult result = PrintPage(title, [&](Dc& dc, Size printable) {
+        MapReportPage(dc, printable, {client.Width(), client.Height()});
+        report.Draw(dc);
+    });
+    if (result.printed)
+        return;
+    if (!result.pdfPath.empty())
+        MessageBox("The report \"" + title + "\" was not printed (" + result.problem + "). It was saved as " +
+                       result.pdfPath,
+                   {}, MB_OK | MB_ICONINFORMATION);
+    else
+        MessageBox("The report \"" + title + "\" could not be printed or saved (" + result.problem + ").", {},
+                   MB_OK | MB_ICONSTOP);
+}
