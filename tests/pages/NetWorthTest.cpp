@@ -18,6 +18,7 @@
 #include "tests/support/Screen.h"
 #include "tests/support/TestProgram.h"
 
+#include <QFile>
 #include <QWidget>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -29,6 +30,7 @@ namespace {
 
 constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
 constexpr QPoint kNext{kPageX + 413 + 40, kPageY + 402 + 13};
+constexpr QPoint kPrint{kPageX + 8 + 40, kPageY + 402 + 13};
 
 class NetWorth : public ::testing::Test {
 protected:
@@ -116,6 +118,25 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
     EXPECT_EQ(saved.totalAssets, 220900);
     EXPECT_EQ(saved.totalLiabilities, 166780);
     EXPECT_EQ(offsetof(FinRecord, totalAssets), 0x41Cu);
+
+    // The report prints what the worksheets show and the saved totals; with
+    // no printer it becomes a PDF, and the user is told where.
+    const ReportData report = view().Reports().Collect(VM_PRINT_NET_WORTH);
+    ASSERT_EQ(report.values.size(), 18u);
+    EXPECT_EQ(report.values[0], "$1,500");
+    EXPECT_EQ(report.values[8], "$220,900");
+    EXPECT_EQ(report.values[13], "$140,000");
+    EXPECT_EQ(report.values[16], "$166,780");
+    EXPECT_EQ(report.values[17], "$54,120");
+    Click(kPrint);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    const std::string& note = boxes.boxes[0].text;
+    EXPECT_EQ(
+        note.rfind("The report \"Your Net Worth\" was not printed (no printer is set up). It was saved as ",
+                   0),
+        0u);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(note.substr(note.rfind(" as ") + 4))));
+    boxes.boxes.clear();
 
     // Back on the liabilities, the amounts are there again.
     Click(kBack);
@@ -230,6 +251,13 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     EXPECT_EQ(saved.totalAssets, 1250);
     EXPECT_EQ(saved.totalLiabilities, 100);
     EXPECT_EQ(saved.quickAssets[0], 777); // the quick analysis keeps its amounts
+    // The report takes the detailed boxes.
+    const ReportData report = view().Reports().Collect(VM_PRINT_NET_WORTH);
+    ASSERT_EQ(report.values.size(), 18u);
+    EXPECT_EQ(report.values[0], "$1,250");
+    EXPECT_EQ(report.values[2], "$");
+    EXPECT_EQ(report.values[14], "$100");
+    EXPECT_EQ(report.values[17], "$1,150");
     EXPECT_TRUE(boxes.boxes.empty());
 }
 

@@ -129,6 +129,10 @@ void WriteFileBytes(const std::string& path, const std::string& bytes)
 
 int ReportingBoxes::Show(const std::string& text, const std::string&, platform::UINT)
 {
+    if (text.rfind("The report \"", 0) == 0 && text.find("It was saved as ") != std::string::npos) {
+        ++reportNotes;
+        return platform::IDOK;
+    }
     std::fprintf(stderr, "message box: %s\n", text.c_str());
     ++count;
     return platform::IDOK;

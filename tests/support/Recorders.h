@@ -91,11 +91,13 @@ public:
     void Stop() override {}
 };
 
-// Answers every message box with OK and reports it on the standard error.
+// Answers every message box with OK and reports it on the standard error;
+// the notes saying where a report's PDF went are counted apart.
 class ReportingBoxes : public platform::MessageBoxHandler {
 public:
     int Show(const std::string& text, const std::string& caption, platform::UINT type) override;
     int count = 0;
+    int reportNotes = 0;
 };
 
 // A window that keeps the messages it receives (a stand-in for the view or

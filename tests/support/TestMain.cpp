@@ -6,9 +6,11 @@
 #include "platform/Dialog.h"
 #include "platform/Framework.h"
 #include "platform/MessageBox.h"
+#include "platform/Printer.h"
 #include "platform/Sound.h"
 #include "tests/support/Recorders.h"
 
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -48,6 +50,9 @@ int main(int argc, char** argv)
     SilentSound sound;
     platform::SetSoundBackend(&sound);
     RegisterOwnResources();
+    // Reports go into a folder of the run's own, never to a printer.
+    QTemporaryDir reports;
+    platform::SetPrintSettings({"none", reports.path().toStdString()});
     // Splash and no-disc screens close at once unless a test answers them.
     platform::SetModalHook([](platform::Dialog& dialog) { dialog.EndDialog(platform::IDCANCEL); });
     const int result = RUN_ALL_TESTS();

@@ -13,6 +13,7 @@
 
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Printer.h"
 #include "platform/Sound.h"
 
 #include <QDir>
@@ -64,6 +65,8 @@ int main(int argc, char** argv)
     platform::SetTextFitReporter(&overflows);
     SilentSound sound;
     platform::SetSoundBackend(&sound);
+    // Reports go into the gallery as PDFs.
+    platform::SetPrintSettings({"none", (gallery + "/reports").toStdString()});
     // The splash closes on a click, as a user would close it.
     platform::SetModalHook([](platform::Dialog& dialog) { dialog.EndDialog(platform::IDOK); });
 

@@ -10,12 +10,15 @@
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
 #include "kit/DetailPanel.h"
+#include "kit/NavBar.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "reports/ReportPage.h"
+#include "reports/ReportPrinter.h"
 #include "tests/support/Places.h"
 
 #include <QCoreApplication>
@@ -93,6 +96,29 @@ bool Tour::Capture(const std::string& name, const std::string& caption,
     return true;
 }
 
+void Tour::CaptureReport(const std::string& name, int request)
+{
+    CFinView* view = app_.FinView();
+    const int before = view->Reports().PrintCount();
+    driver_.Click(kPageX + 8 + 40, kPageY + 402 + 13); // the print button
+    if (view->Reports().PrintCount() == before || view->Reports().LastRequest() != request) {
+        Fail("the print button did not ask for report " + std::to_string(request));
+        return;
+    }
+    ReportPrinter report(view->Reports().Collect(request));
+    const platform::Size printable{850, 1100}; // a letter page at 100 dpi
+    QImage page(printable.cx, printable.cy, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        platform::Dc dc(&page, true);
+        MapReportPage(dc, printable);
+        report.Draw(dc);
+    }
+    const std::string file = part_ + "-" + std::to_string(shots_.size() + 1) + "-report-" + name + ".png";
+    page.save(QString::fromStdString(gallery_ + "/" + file));
+    shots_.emplace_back(file, "Printed report \"" + report.Title() + "\"");
+}
+
 void Tour::Fail(const std::string& why)
 {
     std::fprintf(stderr, "tour: %s\n", why.c_str());
@@ -147,6 +173,8 @@ void VisitLesson(Tour& tour, const std::string& module)
         return;
     }
     tour.Capture(module + "-lesson-" + lesson->Key(), "Lesson \"" + lesson->Key() + "\", first topic");
+    if (tour.App().Nav().Button(0).Enabled()) // the lessons that print
+        tour.CaptureReport(lesson->Key(), 1138);
     const auto topics = lesson->Topics();
     for (size_t i = 1; i < topics.size(); ++i) {
         const platform::Rect& a = topics[i].area;
@@ -267,6 +295,7 @@ void VisitNetWorth(Tour& tour, bool detailed)
         const platform::Rect label = checklist->LabelRect(6);
         tour.Drive().Click(kPageX + label.left + 10, kPageY + label.top + 8);
         tour.Capture("money-checklist", "Detailed analysis: the records to gather");
+        tour.CaptureReport("checklist", 1108);
         tour.Drive().Click(kNavNext.x(), kNavNext.y());
         if (!WaitFor(assets))
             return tour.Fail("the checklist did not lead to the assets");
@@ -294,6 +323,7 @@ void VisitNetWorth(Tour& tour, bool detailed)
     if (!WaitFor(result))
         return tour.Fail("the liabilities did not lead to the net worth (" + mode + ")");
     tour.Capture("money-net-worth-" + mode, "Net worth (" + mode + ")");
+    tour.CaptureReport("net-worth-" + mode, 1096);
     if (!detailed) {
         // Owing more than one owns.
         tour.Drive().Click(kNavBack.x(), kNavBack.y());

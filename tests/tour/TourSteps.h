@@ -25,6 +25,9 @@ public:
     // `touchUp` may paint onto the shot what a plain grab cannot see.
     bool Capture(const std::string& name, const std::string& caption,
                  const std::function<void(QImage&)>& touchUp = {});
+    // Prints the report the page on screen offers (into a PDF) and adds
+    // its page, drawn as an image, to the gallery.
+    void CaptureReport(const std::string& name, int request);
     void Fail(const std::string& why);
     bool Ok() const { return failures_ == 0; }
     int Screens() const { return static_cast<int>(shots_.size()); }
