@@ -10,6 +10,7 @@
 #include "kit/ViewMessages.h"
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
+#include "platform/Printer.h"
 #include "platform/Sound.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Recorders.h"
@@ -18,6 +19,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <algorithm>
@@ -203,6 +206,26 @@ int Measure(int argc, char** argv)
         std::printf("%-20s %10.2f %10.1f\n", step.name, median, median / blit);
     }
 
+    // A print request on the net-worth page to the finished PDF, beside an
+    // empty one-page PDF written with Qt.
+    QTemporaryDir pdfs;
+    platform::SetPrintSettings({"none", pdfs.path().toStdString()});
+    view.SendMessage(VM_SHOW_NET_WORTH);
+    QCoreApplication::processEvents();
+    std::vector<double> prints, emptyPdfs;
+    for (int i = 0; i < 10; ++i) {
+        QElapsedTimer t;
+        t.start();
+        view.SendMessage(VM_PRINT_NET_WORTH);
+        prints.push_back(t.nsecsElapsed() / 1e6);
+        t.restart();
+        {
+            QPdfWriter empty(pdfs.path() + "/empty" + QString::number(i) + ".pdf");
+            QPainter painter(&empty);
+        }
+        emptyPdfs.push_back(t.nsecsElapsed() / 1e6);
+    }
+
     std::vector<double> repaints;
     for (int i = 0; i < 30; ++i) {
         QElapsedTimer t;
@@ -223,6 +246,8 @@ int Measure(int argc, char** argv)
                 medianSwitch, blit, medianSwitch / blit);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "full repaint of the view (blit = floor)",
                 Median(repaints), blit, Median(repaints) / blit);
+    std::printf("%-38s %8.1f ms %8.1f ms %8.1f\n", "print request to the finished PDF", Median(prints),
+                Median(emptyPdfs), Median(prints) / Median(emptyPdfs));
     std::printf("%-38s %8ld MB %8ld MB %8.2f  (target < 2)\n", "peak resident memory", programKb / 1024,
                 emptyKb / 1024, static_cast<double>(programKb) / emptyKb);
     return 0;

@@ -393,16 +393,14 @@ void ReportPrinter::DrawContent(Dc& dc)
         const std::vector<std::string> entries = ReadEntries(path, opened);
         if (!opened)
             MessageBox("Unable to open " + path);
-        // The heading and its entries as lines, so that a topic that would
-        // run past the notice is left out whole.
+        // A heading goes only with room for its first entry, and entries
+        // only whole: nothing runs past the notice at the foot.
         dc.SelectFont(kEntryFont);
-        std::vector<std::string> lines;
-        for (const std::string& entry : entries) {
-            for (const std::string& line : Wrap(dc, entry, kRight - kLeft))
-                lines.push_back(line);
-        }
-        const int height = kLineStep + 2 + 10 * static_cast<int>(lines.size()) + 4;
-        if (y + height > kBodyBottom)
+        std::vector<std::vector<std::string>> wrapped;
+        for (const std::string& entry : entries)
+            wrapped.push_back(Wrap(dc, entry, kRight - kLeft));
+        const int firstEntry = wrapped.empty() ? 0 : 10 * static_cast<int>(wrapped.front().size());
+        if (y + kLineStep + 2 + firstEntry > kBodyBottom)
             break;
         y += kLineStep;
         dc.SelectFont(Font{"Arial", 12, 700});
@@ -414,10 +412,19 @@ void ReportPrinter::DrawContent(Dc& dc)
         Text(dc, kLeft, y, heading);
         dc.SelectFont(kEntryFont);
         y += 2; // below the heading's taller letters
-        for (const std::string& line : lines) {
-            y += 10;
-            Text(dc, kLeft, y, line);
+        bool full = false;
+        for (const std::vector<std::string>& entry : wrapped) {
+            if (y + 10 * static_cast<int>(entry.size()) > kBodyBottom) {
+                full = true;
+                break;
+            }
+            for (const std::string& line : entry) {
+                y += 10;
+                Text(dc, kLeft, y, line);
+            }
         }
+        if (full)
+            break;
         y += 4;
     }
 }
