@@ -48,14 +48,15 @@ ReportData ReportRequests::Collect(int request) const
         data.values.push_back("$" + FormatThousands(assets - liabilities));
         break;
     }
-    case 1108:
-        for (int i = 0; i < ChecklistPage::kItems; ++i) {
-            ChecklistPage* checklist = pages_.Get<ChecklistPage>(PageId::Checklist);
-            data.ticks[static_cast<size_t>(i)] = checklist && checklist->IsWindowVisible()
-                                                     ? checklist->Box(i).GetCheck()
-                                                     : record.GetAnalysisChecklist(i) != 0;
-        }
+    case 1108: {
+        // The boxes on screen, else the ticks the record keeps.
+        ChecklistPage* checklist = pages_.Get<ChecklistPage>(PageId::Checklist);
+        const bool live = checklist && checklist->IsWindowVisible();
+        for (int i = 0; i < ChecklistPage::kItems; ++i)
+            data.ticks[static_cast<size_t>(i)] =
+                live ? checklist->Box(i).GetCheck() : record.GetAnalysisChecklist(i) != 0;
         break;
+    }
     case 1138:
         if (const LessonPage* lesson = pages_.Get<LessonPage>(PageId::Lesson)) {
             data.key = lesson->Key();
