@@ -9,17 +9,14 @@
 #include "app/MainMenu.h"
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
+#include "kit/DetailLines.h"
 #include "kit/DetailPanel.h"
 #include "kit/NavBar.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
-#include "pages/money/AssetsPage.h"
-#include "pages/money/ChecklistPage.h"
-#include "pages/money/LiabilitiesPage.h"
-#include "pages/money/NetWorthPage.h"
 #include "reports/ReportPage.h"
 #include "reports/ReportPrinter.h"
-#include "tests/support/Places.h"
+#include "tests/tour/TourVisits.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -48,26 +45,20 @@ constexpr ModuleVisit kModules[] = {
     {"planning", 4, 3},
 };
 
-// Choices whose pages are part of this tour (the others open exercises).
-bool ChoiceOpensTouredPage(const std::string& key, int choice)
-{
-    static const std::pair<const char*, int> kToured[] = {
-        {"MAN2", 0},  {"MAN2", 1},  {"MAN4", 0},  {"CRED2", 0}, {"CRED4", 0},
-        {"CRED4", 1}, {"CRED4", 2}, {"PLAN3", 0}, {"PLAN4", 0},
-    };
-    for (const auto& [k, c] : kToured) {
-        if (key == k && choice == c)
-            return true;
-    }
-    return false;
-}
-
-bool Visible(const platform::Window* w)
-{
-    return w && w->IsWindowVisible();
-}
-
 } // namespace
+
+const std::vector<ChoiceVisit>& ChoiceVisits()
+{
+    // In the order of the choices on each chooser.
+    static const std::vector<ChoiceVisit> rows = {
+        {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth},
+        {"MAN4", 0, &VisitLesson},        {"CRED2", 0, &VisitLesson},
+        {"CRED4", 0, &VisitText},         {"CRED4", 1, &VisitLesson},
+        {"CRED4", 2, &VisitText},         {"PLAN3", 0, &VisitLesson},
+        {"PLAN4", 0, &VisitLesson},
+    };
+    return rows;
+}
 
 Tour::Tour(CFinApp& app, std::string gallery, std::string part)
     : app_(app), driver_(*app.MainFrame()), gallery_(std::move(gallery)), part_(std::move(part))
@@ -156,13 +147,40 @@ void WriteGalleryIndex(const std::string& gallery)
     std::rename(partial.c_str(), index.c_str());
 }
 
-namespace {
-
-void WaitForIntro(Tour& tour)
+bool Visible(const platform::Window* w)
 {
-    ModuleIntro* intro = tour.App().FinView()->Intro();
-    Driver::Until([&] { return intro && intro->Typing() && intro->Typed() > 0 && !intro->HasTimer(1); },
-                  15000);
+    return w && w->IsWindowVisible();
+}
+
+bool WaitFor(const platform::Window* page)
+{
+    return Driver::Until([&] { return Visible(page); });
+}
+
+void ClickPage(Tour& tour, int x, int y)
+{
+    tour.Drive().Click(kPageX + x, kPageY + y);
+}
+
+void FillDetailedLine(Tour& tour, DetailLines& lines, int line, const std::vector<const char*>& rows,
+                      const std::string& shot)
+{
+    const platform::Rect box = lines.Box(line).GetWindowRect();
+    ClickPage(tour, box.left - 30, box.top + 10);
+    DetailPanel* panel = tour.App().Windows().detailPanel;
+    if (!Driver::Until([&] { return panel->IsShowing(); })) {
+        tour.Fail("the detail panel did not open for line " + std::to_string(line + 1));
+        return;
+    }
+    for (size_t r = 0; r < rows.size(); ++r) {
+        panel->Row(static_cast<int>(r)).SetFocus();
+        tour.Drive().Type(rows[r]);
+    }
+    if (!shot.empty())
+        tour.Capture(shot, "Detail panel of a worksheet line");
+    tour.Drive().Key(Qt::Key_Escape);
+    if (panel->IsShowing())
+        tour.Fail("escape did not close the detail panel");
 }
 
 void VisitLesson(Tour& tour, const std::string& module)
@@ -178,34 +196,25 @@ void VisitLesson(Tour& tour, const std::string& module)
     const auto topics = lesson->Topics();
     for (size_t i = 1; i < topics.size(); ++i) {
         const platform::Rect& a = topics[i].area;
-        tour.Drive().Click(kPageX + (a.left + a.right) / 2, kPageY + (a.top + a.bottom) / 2);
+        ClickPage(tour, (a.left + a.right) / 2, (a.top + a.bottom) / 2);
         if (lesson->OpenTopic() != static_cast<int>(i))
             tour.Fail("topic " + std::to_string(i + 1) + " of " + lesson->Key() + " did not open");
         if (i % 4 == 0 || i + 1 == topics.size())
             tour.Capture(module + "-lesson-" + lesson->Key() + "-" + std::to_string(i + 1),
                          "Lesson \"" + lesson->Key() + "\", topic " + std::to_string(i + 1));
     }
+    VisitVideo(tour, module);
 }
 
-void VisitTopTen(Tour& tour, const std::string& module)
+void VisitText(Tour& tour, const std::string& module)
 {
-    tour.Drive().Click(kTopTen.x(), kTopTen.y());
-    TopTenWindow* topTen = tour.App().Windows().topTen;
-    if (!Driver::Until([&] { return topTen->IsWindowVisible(); })) {
-        tour.Fail("the top-ten window did not open in " + module);
+    TextPage* text = tour.App().FinView()->Text();
+    if (!Visible(text)) {
+        tour.Fail("the text page did not open");
         return;
     }
-    tour.Capture(module + "-topten-" + topTen->List(), "Top ten \"" + topTen->List() + "\"");
-    if (topTen->Items().size() > 3) {
-        const auto& item = topTen->Items()[3];
-        tour.Drive().Click(kPageX + item.places[0].x + 5, kPageY + item.places[0].y + 5);
-        tour.Capture(module + "-topten-" + topTen->List() + "-4",
-                     "Top ten \"" + topTen->List() + "\", tip 4");
-    }
-    // A click in the left column closes it.
-    tour.Drive().Click(20, 60);
-    if (topTen->IsWindowVisible())
-        tour.Fail("the top-ten window did not close");
+    tour.Capture(module + "-text-" + text->Key(), "Text \"" + text->Key() + "\"");
+    VisitVideo(tour, module);
 }
 
 void VisitVideo(Tour& tour, const std::string& module)
@@ -239,105 +248,34 @@ void VisitVideo(Tour& tour, const std::string& module)
         tour.Fail("the video window did not close in " + module);
 }
 
-// The navigation bar's buttons, as the user clicks them.
-constexpr QPoint kNavBack{kPageX + 325 + 40, kPageY + 402 + 13};
-constexpr QPoint kNavNext{kPageX + 413 + 40, kPageY + 402 + 13};
+namespace {
 
-bool WaitFor(const platform::Window* page)
+void WaitForIntro(Tour& tour)
 {
-    return Driver::Until([&] { return Visible(page); });
+    ModuleIntro* intro = tour.App().FinView()->Intro();
+    Driver::Until([&] { return intro && intro->Typing() && intro->Typed() > 0 && !intro->HasTimer(1); },
+                  15000);
 }
 
-// Types `amounts` into the quick fields of a worksheet, one a line.
-void TypeQuickAmounts(Tour& tour, NetWorthSheet& sheet, const std::vector<const char*>& amounts)
+void VisitTopTen(Tour& tour, const std::string& module)
 {
-    for (size_t i = 0; i < amounts.size(); ++i) {
-        const platform::Rect place = sheet.QuickField(static_cast<int>(i)).GetWindowRect();
-        if (!*amounts[i])
-            continue;
-        tour.Drive().Click(kPageX + place.left + 20, kPageY + place.top + 10);
-        sheet.QuickField(static_cast<int>(i)).Edit().SelectAll();
-        tour.Drive().Type(amounts[i]);
-    }
-}
-
-// Opens the panel of a detailed line by its label and types into its rows.
-void FillDetailedLine(Tour& tour, NetWorthSheet& sheet, int line, const std::vector<const char*>& rows,
-                      const std::string& shot)
-{
-    const platform::Rect box = sheet.Lines().Box(line).GetWindowRect();
-    tour.Drive().Click(kPageX + box.left - 30, kPageY + box.top + 10);
-    DetailPanel* panel = tour.App().Windows().detailPanel;
-    if (!Driver::Until([&] { return panel->IsShowing(); })) {
-        tour.Fail("the detail panel did not open for line " + std::to_string(line + 1));
+    tour.Drive().Click(kTopTen.x(), kTopTen.y());
+    TopTenWindow* topTen = tour.App().Windows().topTen;
+    if (!Driver::Until([&] { return topTen->IsWindowVisible(); })) {
+        tour.Fail("the top-ten window did not open in " + module);
         return;
     }
-    for (size_t r = 0; r < rows.size(); ++r) {
-        panel->Row(static_cast<int>(r)).SetFocus();
-        tour.Drive().Type(rows[r]);
+    tour.Capture(module + "-topten-" + topTen->List(), "Top ten \"" + topTen->List() + "\"");
+    if (topTen->Items().size() > 3) {
+        const auto& item = topTen->Items()[3];
+        tour.Drive().Click(kPageX + item.places[0].x + 5, kPageY + item.places[0].y + 5);
+        tour.Capture(module + "-topten-" + topTen->List() + "-4",
+                     "Top ten \"" + topTen->List() + "\", tip 4");
     }
-    if (!shot.empty())
-        tour.Capture(shot, "Detail panel of a worksheet line");
-    tour.Drive().Key(Qt::Key_Escape);
-    if (panel->IsShowing())
-        tour.Fail("escape did not close the detail panel");
-}
-
-void VisitNetWorth(Tour& tour, bool detailed)
-{
-    CFinView* view = tour.App().FinView();
-    auto* assets = view->Pages().Get<AssetsPage>(PageId::Assets);
-    auto* liabilities = view->Pages().Get<LiabilitiesPage>(PageId::Liabilities);
-    auto* result = view->Pages().Get<NetWorthPage>(PageId::NetWorth);
-    const std::string mode = detailed ? "detailed" : "quick";
-    if (detailed) {
-        auto* checklist = view->Pages().Get<ChecklistPage>(PageId::Checklist);
-        const platform::Rect label = checklist->LabelRect(6);
-        tour.Drive().Click(kPageX + label.left + 10, kPageY + label.top + 8);
-        tour.Capture("money-checklist", "Detailed analysis: the records to gather");
-        tour.CaptureReport("checklist", 1108);
-        tour.Drive().Click(kNavNext.x(), kNavNext.y());
-        if (!WaitFor(assets))
-            return tour.Fail("the checklist did not lead to the assets");
-        tour.Capture("money-assets-detailed", "Detailed assets, before any entry");
-        FillDetailedLine(tour, *assets, 0, {"120", "35", "1250"}, "money-assets-panel");
-        FillDetailedLine(tour, *assets, 3, {"185000"}, "");
-        FillDetailedLine(tour, *assets, 4, {"9500", "4200"}, "");
-        tour.Capture("money-assets-detailed-filled", "Detailed assets with their sums");
-    } else {
-        tour.Capture("money-assets-quick", "Quick assets, before any entry");
-        TypeQuickAmounts(tour, *assets, {"1500", "2400", "6000", "185000", "9500", "4000", "12000", "500"});
-        tour.Capture("money-assets-quick-filled", "Quick assets with amounts");
-    }
-    tour.Drive().Click(kNavNext.x(), kNavNext.y());
-    if (!WaitFor(liabilities))
-        return tour.Fail("the assets did not lead to the liabilities (" + mode + ")");
-    if (detailed) {
-        FillDetailedLine(tour, *liabilities, 5, {"", "", "", "100"}, "money-liabilities-panel");
-        FillDetailedLine(tour, *liabilities, 4, {"142000"}, "");
-    } else {
-        TypeQuickAmounts(tour, *liabilities, {"180", "2300", "8000", "15000", "140000", "900", "400"});
-    }
-    tour.Capture("money-liabilities-" + mode, "Liabilities (" + mode + ")");
-    tour.Drive().Click(kNavNext.x(), kNavNext.y());
-    if (!WaitFor(result))
-        return tour.Fail("the liabilities did not lead to the net worth (" + mode + ")");
-    tour.Capture("money-net-worth-" + mode, "Net worth (" + mode + ")");
-    tour.CaptureReport("net-worth-" + mode, 1096);
-    if (!detailed) {
-        // Owing more than one owns.
-        tour.Drive().Click(kNavBack.x(), kNavBack.y());
-        if (!WaitFor(liabilities))
-            return tour.Fail("back from the net worth did not show the liabilities");
-        TypeQuickAmounts(tour, *liabilities, {"", "", "", "", "900000"});
-        tour.Drive().Click(kNavNext.x(), kNavNext.y());
-        if (!WaitFor(result) || result->NetWorth() >= 0)
-            return tour.Fail("a larger debt did not make the net worth negative");
-        tour.Capture("money-net-worth-negative", "Net worth below zero");
-    }
-    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
-    if (!WaitFor(view->Chooser()))
-        tour.Fail("the net worth's return did not lead to the chooser");
+    // A click in the left column closes it.
+    tour.Drive().Click(20, 60);
+    if (topTen->IsWindowVisible())
+        tour.Fail("the top-ten window did not close");
 }
 
 void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
@@ -354,30 +292,17 @@ void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
     const std::string key = chooser->Key();
     tour.Capture(std::string(visit.name) + "-chooser-" + key, "Section chooser \"" + key + "\"");
     VisitTopTen(tour, visit.name);
-    for (int c = 0; c < chooser->ChoiceCount(); ++c) {
-        if (!ChoiceOpensTouredPage(key, c))
+    for (const ChoiceVisit& row : ChoiceVisits()) {
+        if (key != row.key || row.choice >= chooser->ChoiceCount())
             continue;
         if (!chooser->IsWindowVisible()) {
             tour.Drive().Click(kSideX, kSectionY[section]);
             Driver::Settle(100);
         }
-        const ImageButton& b = chooser->Choice(c);
-        tour.Drive().Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
+        const ImageButton& b = chooser->Choice(row.choice);
+        ClickPage(tour, b.X() + b.Width() / 2, b.Y() + b.Height() / 2);
         Driver::Settle(100);
-        if (Visible(view->Pages().Find(PageId::Assets))) {
-            VisitNetWorth(tour, false);
-        } else if (Visible(view->Pages().Find(PageId::Checklist))) {
-            VisitNetWorth(tour, true);
-        } else if (Visible(view->Lesson())) {
-            VisitLesson(tour, visit.name);
-            VisitVideo(tour, visit.name);
-        } else if (Visible(view->Text())) {
-            tour.Capture(std::string(visit.name) + "-text-" + view->Text()->Key(),
-                         "Text \"" + view->Text()->Key() + "\"");
-            VisitVideo(tour, visit.name);
-        } else {
-            tour.Fail("choice " + std::to_string(c + 1) + " of " + key + " opened nothing");
-        }
+        row.walk(tour, visit.name);
     }
 }
 

@@ -1,0 +1,95 @@
+// The tour's walks through the money-management exercises.
+#include "app/CFinApp.h"
+#include "app/CFinView.h"
+#include "app/ChooserPage.h"
+#include "pages/money/AssetsPage.h"
+#include "pages/money/ChecklistPage.h"
+#include "pages/money/LiabilitiesPage.h"
+#include "pages/money/NetWorthPage.h"
+#include "tests/tour/TourVisits.h"
+
+using namespace places;
+
+namespace {
+
+// Types `amounts` into the quick fields of a worksheet, one a line.
+void TypeQuickAmounts(Tour& tour, NetWorthSheet& sheet, const std::vector<const char*>& amounts)
+{
+    for (size_t i = 0; i < amounts.size(); ++i) {
+        const platform::Rect place = sheet.QuickField(static_cast<int>(i)).GetWindowRect();
+        if (!*amounts[i])
+            continue;
+        tour.Drive().Click(kPageX + place.left + 20, kPageY + place.top + 10);
+        sheet.QuickField(static_cast<int>(i)).Edit().SelectAll();
+        tour.Drive().Type(amounts[i]);
+    }
+}
+
+void VisitNetWorth(Tour& tour, bool detailed)
+{
+    CFinView* view = tour.App().FinView();
+    auto* assets = view->Pages().Get<AssetsPage>(PageId::Assets);
+    auto* liabilities = view->Pages().Get<LiabilitiesPage>(PageId::Liabilities);
+    auto* result = view->Pages().Get<NetWorthPage>(PageId::NetWorth);
+    const std::string mode = detailed ? "detailed" : "quick";
+    if (detailed) {
+        auto* checklist = view->Pages().Get<ChecklistPage>(PageId::Checklist);
+        const platform::Rect label = checklist->LabelRect(6);
+        ClickPage(tour, label.left + 10, label.top + 8);
+        tour.Capture("money-checklist", "Detailed analysis: the records to gather");
+        tour.CaptureReport("checklist", 1108);
+        tour.Drive().Click(kNavNext.x(), kNavNext.y());
+        if (!WaitFor(assets))
+            return tour.Fail("the checklist did not lead to the assets");
+        tour.Capture("money-assets-detailed", "Detailed assets, before any entry");
+        FillDetailedLine(tour, assets->Lines(), 0, {"120", "35", "1250"}, "money-assets-panel");
+        FillDetailedLine(tour, assets->Lines(), 3, {"185000"}, "");
+        FillDetailedLine(tour, assets->Lines(), 4, {"9500", "4200"}, "");
+        tour.Capture("money-assets-detailed-filled", "Detailed assets with their sums");
+    } else {
+        tour.Capture("money-assets-quick", "Quick assets, before any entry");
+        TypeQuickAmounts(tour, *assets, {"1500", "2400", "6000", "185000", "9500", "4000", "12000", "500"});
+        tour.Capture("money-assets-quick-filled", "Quick assets with amounts");
+    }
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (!WaitFor(liabilities))
+        return tour.Fail("the assets did not lead to the liabilities (" + mode + ")");
+    if (detailed) {
+        FillDetailedLine(tour, liabilities->Lines(), 5, {"", "", "", "100"}, "money-liabilities-panel");
+        FillDetailedLine(tour, liabilities->Lines(), 4, {"142000"}, "");
+    } else {
+        TypeQuickAmounts(tour, *liabilities, {"180", "2300", "8000", "15000", "140000", "900", "400"});
+    }
+    tour.Capture("money-liabilities-" + mode, "Liabilities (" + mode + ")");
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (!WaitFor(result))
+        return tour.Fail("the liabilities did not lead to the net worth (" + mode + ")");
+    tour.Capture("money-net-worth-" + mode, "Net worth (" + mode + ")");
+    tour.CaptureReport("net-worth-" + mode, 1096);
+    if (!detailed) {
+        // Owing more than one owns.
+        tour.Drive().Click(kNavBack.x(), kNavBack.y());
+        if (!WaitFor(liabilities))
+            return tour.Fail("back from the net worth did not show the liabilities");
+        TypeQuickAmounts(tour, *liabilities, {"", "", "", "", "900000"});
+        tour.Drive().Click(kNavNext.x(), kNavNext.y());
+        if (!WaitFor(result) || result->NetWorth() >= 0)
+            return tour.Fail("a larger debt did not make the net worth negative");
+        tour.Capture("money-net-worth-negative", "Net worth below zero");
+    }
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the net worth's return did not lead to the chooser");
+}
+
+} // namespace
+
+void VisitQuickNetWorth(Tour& tour, const std::string&)
+{
+    VisitNetWorth(tour, false);
+}
+
+void VisitDetailedNetWorth(Tour& tour, const std::string&)
+{
+    VisitNetWorth(tour, true);
+}

@@ -1,0 +1,58 @@
+// The walks of the tour through what a section's chooser opens: one row per
+// choice, naming the walk that the tour takes after clicking it. The lesson
+// and text pages have shared walks; each exercise has its own, in the file
+// of its module (TourMoney.cpp, ...).
+#pragma once
+
+#include "tests/support/Places.h"
+#include "tests/tour/TourSteps.h"
+
+#include <QPoint>
+#include <string>
+#include <vector>
+
+class DetailLines;
+
+namespace platform {
+class Window;
+}
+
+// A walk that starts on the page a choice opened and ends where the user
+// can go on to the next choice (the chooser, or a page the section button
+// leaves).
+using ChoiceWalk = void (*)(Tour& tour, const std::string& module);
+
+struct ChoiceVisit {
+    const char* key; // the chooser's topic list
+    int choice;
+    ChoiceWalk walk;
+};
+
+// Every choice the tour takes, by chooser key and choice.
+const std::vector<ChoiceVisit>& ChoiceVisits();
+
+// The navigation bar's buttons, as the user clicks them.
+inline constexpr QPoint kNavPrint{places::kPageX + 8 + 40, places::kPageY + 402 + 13};
+inline constexpr QPoint kNavBack{places::kPageX + 325 + 40, places::kPageY + 402 + 13};
+inline constexpr QPoint kNavNext{places::kPageX + 413 + 40, places::kPageY + 402 + 13};
+
+bool Visible(const platform::Window* w);
+// Waits until the page shows.
+bool WaitFor(const platform::Window* page);
+// Clicks a point of the page area given in page coordinates.
+void ClickPage(Tour& tour, int x, int y);
+// Opens the detail panel of a worksheet line by a click beside its box,
+// types `rows` into its rows (an empty text skips a row), captures it as
+// `shot` unless that is empty, and closes it with Escape.
+void FillDetailedLine(Tour& tour, DetailLines& lines, int line, const std::vector<const char*>& rows,
+                      const std::string& shot);
+
+// The shared walks.
+void VisitLesson(Tour& tour, const std::string& module);
+void VisitText(Tour& tour, const std::string& module);
+// Opens the video of the page on screen, captures it and closes it.
+void VisitVideo(Tour& tour, const std::string& module);
+
+// Money management.
+void VisitQuickNetWorth(Tour& tour, const std::string& module);
+void VisitDetailedNetWorth(Tour& tour, const std::string& module);
