@@ -3,7 +3,6 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "platform/Bitmap.h"
-#include "platform/MessageBox.h"
 #include "reports/ReportLayout.h"
 
 using namespace platform;
