@@ -29,6 +29,7 @@ constexpr PanelLook kLooks[] = {
 
 const Font kLabelFont{"Arial", 14, 800};
 constexpr int kLabelRight = 153;
+constexpr int kLabelMargin = 6; // from the panel's left edge
 constexpr int kRowTop = 25;
 constexpr int kRowStep = 23;
 constexpr Rect kEditPlace{158, 22, 158 + 96, 22 + 20}; // of the first row
@@ -45,6 +46,9 @@ const PanelLook& LookOf(DetailKind kind)
 DetailPanel::DetailPanel(Window* frame) : Window(frame)
 {
     SetWindowText("IDD_Detail");
+    // Until the saved-work file exists, the panel saves a record in which
+    // nothing else is entered.
+    record_.Reset();
     for (size_t i = 0; i < edits_.size(); ++i) {
         edits_[i] = std::make_unique<EditControl>(this);
         edits_[i]->MoveWindow(kEditPlace.left, kEditPlace.top + kRowStep * static_cast<int>(i),
@@ -177,8 +181,11 @@ void DetailPanel::OnPaint(Dc& dc)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(RGB(255, 255, 255));
     const UINT align = dc.SetTextAlign(TA_RIGHT | TA_TOP);
+    // The longest labels are narrowed to keep inside the panel's frame.
+    const int left = dc.SetTextLeft(kLabelMargin);
     for (int i = 0; i < rowCount_; ++i)
         dc.TextOut(kLabelRight, kRowTop + kRowStep * i, line_->rows[i].label);
+    dc.SetTextLeft(left);
     dc.SetTextAlign(align);
     closeButton_.Draw(dc, 0);
 }

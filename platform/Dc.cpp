@@ -34,6 +34,7 @@ struct Dc::State {
     Size windowExt{1, 1};
     Size viewportExt{1, 1};
     int textRight = kSurfaceEdge;
+    int textLeft = -kSurfaceEdge;
     std::optional<QRegion> deviceClip;
     std::optional<QRectF> logicalClip;
 
@@ -155,7 +156,7 @@ std::pair<int, int> Dc::TextSpace() const
         left = std::max(left, static_cast<int>(state_->logicalClip->left()));
         right = std::min(right, static_cast<int>(state_->logicalClip->right() + 1));
     }
-    return {left, std::min(right, state_->textRight)};
+    return {std::max(left, state_->textLeft), std::min(right, state_->textRight)};
 }
 
 void Dc::TextOut(int x, int y, std::string_view text)
@@ -198,6 +199,11 @@ void Dc::TextOut(int x, int y, std::string_view text)
 int Dc::SetTextRight(int right)
 {
     return std::exchange(state_->textRight, right);
+}
+
+int Dc::SetTextLeft(int left)
+{
+    return std::exchange(state_->textLeft, left);
 }
 
 void Dc::SetOwnerName(std::string name)

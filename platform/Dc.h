@@ -82,6 +82,9 @@ public:
     // previous edge. A line that does not fit is condensed or reported
     // (platform/TextFit.h).
     int SetTextRight(int right);
+    // The left edge of that column, for lines that end at a given x;
+    // -kSurfaceEdge means the surface's own. Returns the previous edge.
+    int SetTextLeft(int left);
     static constexpr int kSurfaceEdge = 1 << 30;
     // Names the surface in reports of lines that do not fit.
     void SetOwnerName(std::string name);

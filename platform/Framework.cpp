@@ -13,6 +13,9 @@ struct GuiSession::Impl {
 GuiSession::GuiSession(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv))
 {
     QApplication::setQuitOnLastWindowClosed(false);
+    // The controls look and measure the same on every desktop: the pages
+    // place text and ticks by where a slider's thumb stands.
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 GuiSession::~GuiSession() = default;

@@ -136,6 +136,16 @@ TEST(Dc, LinesTooWideAreCondensedJustEnoughOrReported)
     dc.SetTextAlign(TA_CENTER);
     dc.TextOut(450, 5, line);
     EXPECT_EQ(overflows.overflows.size(), 2u);
+
+    // A line that ends at its x keeps right of a column's left edge.
+    image.fill(Qt::white);
+    dc.SetTextAlign(TA_RIGHT);
+    const int left = 800 - natural * 92 / 100;
+    dc.SetTextLeft(left);
+    dc.TextOut(800, 5, line);
+    EXPECT_EQ(LastInkColumn(image, QRect(0, 0, left, 30), kWhite), -1);
+    EXPECT_GT(LastInkColumn(image, everything, kWhite), 790);
+    EXPECT_EQ(overflows.overflows.size(), 2u);
 }
 
 TEST(Dc, ScaledPagesMeasureLinesInTheirOwnUnits)
