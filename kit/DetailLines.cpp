@@ -4,6 +4,7 @@
 #include "kit/AppServices.h"
 #include "kit/Artwork.h"
 #include "kit/DetailPanel.h"
+#include "kit/NumberFormat.h"
 
 #include <algorithm>
 #include <utility>
@@ -46,9 +47,18 @@ int DetailLines::BoxValue(int line) const
     return std::max(0, CFinData::ParseAmount(lines_[static_cast<size_t>(line)].box->GetText()));
 }
 
-void DetailLines::SetBoxSum(int line, long long sum)
+void DetailLines::SetBoxSum(int line, long long sum, bool separated)
 {
-    Box(line).SetText(sum == 0 ? std::string() : std::to_string(sum));
+    Box(line).SetText(sum == 0 ? std::string() : separated ? FormatThousands(sum) : std::to_string(sum));
+}
+
+void DetailLines::ShowSums(const CFinData& record, const std::function<bool(int line)>& separated)
+{
+    const bool was = suppressed_;
+    suppressed_ = true;
+    for (int i = 0; i < Count(); ++i)
+        SetBoxSum(i, SubItemSum(record, look_.kind, look_.firstLine + i), separated(i));
+    suppressed_ = was;
 }
 
 void DetailLines::ShowBoxes(bool show)
@@ -87,7 +97,7 @@ void DetailLines::Draw(Dc& dc)
         const COLORREF colour = i == selected_   ? kLabelChosen
                                 : i == Hovered() ? kLabelHighlighted
                                                  : kLabelNormal;
-        labels_.DrawLabel(dc, l.label, l.labelRight, l.labelY, colour);
+        labels_.DrawLabel(dc, l.label, l.labelRight, l.labelY, colour, look_.font);
     }
 }
 
@@ -134,7 +144,7 @@ void DetailLines::Select(int line)
     page_.UpdateWindow();
     const Point corner = page_.ClientToFrame({0, 0});
     Panel()->SetTarget(&Box(line), &page_);
-    Panel()->Open(corner.x + look_.panel.x, corner.y + look_.panel.y, line, look_.kind);
+    Panel()->Open(corner.x + look_.panel.x, corner.y + look_.panel.y, look_.firstLine + line, look_.kind);
 }
 
 void DetailLines::PanelClosed()

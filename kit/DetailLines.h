@@ -14,10 +14,12 @@
 #include "platform/EditControl.h"
 #include "platform/Window.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CFinData;
 class DetailPanel;
 
 struct DetailLinesLook {
@@ -27,6 +29,8 @@ struct DetailLinesLook {
     int barDrop;     // its top, from the label's top (negative: above)
     platform::Size barSize;
     platform::Point panel; // where the panel opens, from the page's corner
+    platform::Font font = kLabelFont;
+    int firstLine = 0; // the panel's line of the first line here
 };
 
 class DetailLines {
@@ -41,8 +45,12 @@ public:
     platform::EditControl& Box(int line) { return *lines_[static_cast<size_t>(line)].box; }
     // The box's value by the digits-only rule; 0 when empty.
     int BoxValue(int line) const;
-    // Shows the line's box with `sum`, or empty for 0.
-    void SetBoxSum(int line, long long sum);
+    // Shows the line's box with `sum`, or empty for 0; with separators
+    // before the last three and six digits when `separated`.
+    void SetBoxSum(int line, long long sum, bool separated = false);
+    // Shows each line's sum of sub-items in `record`, with separators on
+    // the lines `separated` names; the boxes' focus selects nothing meanwhile.
+    void ShowSums(const CFinData& record, const std::function<bool(int line)>& separated);
 
     // Shows or hides every box (and so the detailed mode's lines).
     void ShowBoxes(bool show);

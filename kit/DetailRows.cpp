@@ -1,5 +1,7 @@
 #include "kit/DetailRows.h"
 
+#include <algorithm>
+
 namespace {
 
 using D = CFinData;
@@ -108,4 +110,18 @@ int RowCount(const DetailLine& line)
     while (count < kDetailMaxRows && line.rows[count].label)
         ++count;
     return count;
+}
+
+long long SubItemSum(const CFinData& record, DetailKind kind, int line)
+{
+    const DetailLine* detail = FindDetailLine(kind, line);
+    if (!detail)
+        return 0;
+    long long sum = 0;
+    const auto add = [&](int index) { sum += std::max(0, (record.*detail->get)(index)); };
+    for (int r = 0; r < RowCount(*detail); ++r)
+        add(detail->rows[r].index);
+    if (detail->hiddenSlot >= 0)
+        add(detail->hiddenSlot);
+    return sum;
 }

@@ -31,3 +31,6 @@ struct DetailLine {
 const DetailLine* FindDetailLine(DetailKind kind, int line);
 // The number of rows the panel shows for the line.
 int RowCount(const DetailLine& line);
+// The sum of the line's sub-items in `record`, the kept slot included;
+// those not entered count 0.
+long long SubItemSum(const CFinData& record, DetailKind kind, int line);

@@ -9,9 +9,10 @@ constexpr int kPointerDrop = 30;
 
 } // namespace
 
-int TooltipLabels::DrawLabel(Dc& dc, const std::string& text, int rightEdge, int y, COLORREF colour)
+int TooltipLabels::DrawLabel(Dc& dc, const std::string& text, int rightEdge, int y, COLORREF colour,
+                             const Font& font)
 {
-    const Font previous = dc.SelectFont(kLabelFont);
+    const Font previous = dc.SelectFont(font);
     const Size size = dc.GetTextExtent(text);
     const int x = rightEdge - size.cx;
     dc.SetBkMode(TRANSPARENT);

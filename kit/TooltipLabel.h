@@ -29,7 +29,8 @@ class TooltipLabels {
 public:
     // Draws a one-line label right-aligned on `rightEdge` and, the first
     // time, registers it; returns its index.
-    int DrawLabel(platform::Dc& dc, const std::string& text, int rightEdge, int y, platform::COLORREF colour);
+    int DrawLabel(platform::Dc& dc, const std::string& text, int rightEdge, int y, platform::COLORREF colour,
+                  const platform::Font& font = kLabelFont);
     // Registers a label record as it is.
     int Add(const TooltipLabel& label);
     void Clear();

@@ -87,20 +87,6 @@ void NetWorthSheet::SetQuickValue(int line, const std::string& text)
         record_.SetQuickLiabilities(index, text);
 }
 
-long long NetWorthSheet::DetailedSum(int line) const
-{
-    const DetailLine* detail = FindDetailLine(rows_.kind, line);
-    if (!detail)
-        return 0;
-    long long sum = 0;
-    const auto add = [&](int index) { sum += std::max(0, (record_.*detail->get)(index)); };
-    for (int r = 0; r < RowCount(*detail); ++r)
-        add(detail->rows[r].index);
-    if (detail->hiddenSlot >= 0)
-        add(detail->hiddenSlot);
-    return sum;
-}
-
 void NetWorthSheet::OnPageShown()
 {
     for (int i = 0; i < LineCount(); ++i) {
@@ -126,29 +112,15 @@ void NetWorthSheet::Load()
     lines_.SetSuppressed(false);
 }
 
-void NetWorthSheet::RefreshLines()
-{
-    // Boxes filled by the program select nothing.
-    const bool was = lines_.Suppressed();
-    lines_.SetSuppressed(true);
-    ShowLineValues();
-    lines_.SetSuppressed(was);
-}
-
 void NetWorthSheet::ShowLineValues()
 {
-    for (int i = 0; i < LineCount(); ++i) {
-        if (detailed_) {
-            const long long sum = DetailedSum(i);
-            // Cash on hand shows its separators; the other boxes plain digits.
-            if (rows_.kind == DetailKind::Assets && i == 0)
-                lines_.Box(i).SetText(sum == 0 ? std::string() : FormatThousands(sum));
-            else
-                lines_.SetBoxSum(i, sum);
-        } else {
-            QuickField(i).SetIntValue(QuickValue(i));
-        }
+    if (detailed_) {
+        // Cash on hand shows its separators; the other boxes plain digits.
+        lines_.ShowSums(record_, [&](int line) { return rows_.kind == DetailKind::Assets && line == 0; });
+        return;
     }
+    for (int i = 0; i < LineCount(); ++i)
+        QuickField(i).SetIntValue(QuickValue(i));
 }
 
 long long NetWorthSheet::Total()
@@ -175,7 +147,7 @@ void NetWorthSheet::Commit()
     // and put only this page's own entries on it.
     record_.Load();
     if (detailed_) {
-        RefreshLines();
+        ShowLineValues();
     } else {
         for (int i = 0; i < LineCount(); ++i)
             SetQuickValue(i, QuickField(i).GetText());
@@ -317,7 +289,7 @@ LRESULT NetWorthSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_DETAIL_CLOSED) {
         record_.Load();
-        RefreshLines();
+        ShowLineValues();
         lines_.PanelClosed();
         Invalidate(false);
         FocusNeutral();

@@ -68,15 +68,12 @@ private:
     void Load();
     // The lines' boxes or quick fields from the record.
     void ShowLineValues();
-    // The same while the boxes' focus selects nothing.
-    void RefreshLines();
     void Commit();
     void DrawTotal(platform::Dc& dc);
     void DrawQuickLabels(platform::Dc& dc);
     platform::Rect TotalArea() const;
     int QuickValue(int line) const;
     void SetQuickValue(int line, const std::string& text);
-    long long DetailedSum(int line) const;
     void StoreTotal(long long total);
 
     const NetWorthSheetRows& rows_;
