@@ -6,6 +6,9 @@
 #include "app/TextPage.h"
 #include "kit/Modules.h"
 #include "pages/money/AssetsPage.h"
+#include "pages/money/AverageBudgetPage.h"
+#include "pages/money/BudgetPage.h"
+#include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
@@ -35,6 +38,9 @@ constexpr PageRow kPages[] = {
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
     {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
+    {PageId::Budget, PageSet::Money, &Make<BudgetPage>},
+    {PageId::AverageBudget, PageSet::Money, &Make<AverageBudgetPage>},
+    {PageId::BudgetResults, PageSet::Money, &Make<BudgetResultsPage>},
 };
 
 // The own set of each module; contact and help has none.

@@ -20,10 +20,13 @@ enum class PageId {
     Lesson,  // "IDD_Help", the lesson page
     Text,    // "IDD_CrWrks", the text page
     // Money management.
-    Checklist,   // "IDD_Gather", the records to gather for the detailed net worth
-    Assets,      // "IDD_Assets"
-    Liabilities, // "IDD_Liabilities"
-    NetWorth,    // "IDD_Networth"
+    Checklist,     // "IDD_Gather", the records to gather for the detailed net worth
+    Assets,        // "IDD_Assets"
+    Liabilities,   // "IDD_Liabilities"
+    NetWorth,      // "IDD_Networth"
+    Budget,        // "IDD_Budget", the monthly budget
+    AverageBudget, // "IDD_Typ"
+    BudgetResults, // "IDD_Comp"
 };
 
 enum class PageSet {

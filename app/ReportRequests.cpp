@@ -6,6 +6,8 @@
 #include "kit/AppServices.h"
 #include "kit/NumberFormat.h"
 #include "pages/money/AssetsPage.h"
+#include "pages/money/AverageBudgetPage.h"
+#include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "platform/MessageBox.h"
@@ -57,6 +59,24 @@ ReportData ReportRequests::Collect(int request) const
                 live ? checklist->Box(i).GetCheck() : record.GetAnalysisChecklist(i) != 0;
         break;
     }
+    case 1137:
+        if (const auto* average = pages_.Get<AverageBudgetPage>(PageId::AverageBudget)) {
+            const AverageBudgetChart& chart = average->Chart();
+            data.values.push_back("$" + FormatThousands(chart.Income()));
+            for (int amount : chart.Amounts())
+                data.values.push_back("$" + FormatThousands(amount));
+        }
+        break;
+    case 1142:
+        if (const auto* results = pages_.Get<BudgetResultsPage>(PageId::BudgetResults)) {
+            const BudgetResultsChart& chart = results->Chart();
+            data.values.push_back(FormatThousands(chart.Pay()));
+            for (int c = 0; c < kSpendingCategories; ++c) {
+                data.values.push_back("$" + FormatThousands(chart.Average(c)));
+                data.values.push_back("$" + FormatThousands(chart.User(c)));
+            }
+        }
+        break;
     case 1138:
         if (const LessonPage* lesson = pages_.Get<LessonPage>(PageId::Lesson)) {
             data.key = lesson->Key();

@@ -7,6 +7,8 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/money/BudgetPage.h"
+#include "pages/money/BudgetResultsPage.h"
 #include "platform/Framework.h"
 #include "platform/Sound.h"
 
@@ -36,8 +38,14 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_PRINT_CHECKLIST,        false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_PRINT_LESSON,           false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_CHOOSER_MAN3,           false, PageId::Chooser, "MAN3",        nullptr, nullptr},
-    {1036,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
-    {1038,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {VM_BUDGET_DETAILED,        false, PageId::Budget,  BudgetPage::kFirstScreen, nullptr, nullptr},
+    {VM_BUDGET_QUICK,           false, PageId::Budget,  BudgetPage::kSecondScreen, nullptr, nullptr},
+    {VM_BUDGET_RESULTS,         false, PageId::BudgetResults, nullptr, nullptr, &S::CopyBudgetTotals},
+    {VM_SHOW_AVERAGE_BUDGET,    false, PageId::AverageBudget, nullptr, nullptr, nullptr},
+    {VM_PRINT_AVERAGE_BUDGET,   false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_BUDGET_RESULTS,   false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_AVERAGE_BUDGET_DONE,    false, PageId::Chooser, "MAN3",        nullptr, nullptr},
+    {VM_BUDGET_RESULTS_DONE,    false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1040,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {1092,                      false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {VM_APP_EXIT,               false, PageId::None, nullptr,       nullptr, &S::PostAppExit},
@@ -136,6 +144,15 @@ void Switchboard::Show(PageId id, const char* key)
 void Switchboard::Print(UINT message)
 {
     reports_.Print(static_cast<int>(message));
+}
+
+void Switchboard::CopyBudgetTotals(UINT)
+{
+    // The results set what the budget's boxes show beside the averages.
+    const auto* budget = pages_.Get<BudgetPage>(PageId::Budget);
+    auto* results = pages_.Get<BudgetResultsPage>(PageId::BudgetResults);
+    if (budget && results)
+        results->SetUserTotals(budget->ComparedTotals());
 }
 
 void Switchboard::StartDetailedAnalysis(UINT)

@@ -40,6 +40,7 @@ private:
     void Show(PageId id, const char* key);
 
     void Print(platform::UINT message);
+    void CopyBudgetTotals(platform::UINT);
     void StartDetailedAnalysis(platform::UINT);
     void StartQuickAnalysis(platform::UINT);
     void BackFromAssets(platform::UINT);

@@ -8,6 +8,7 @@
 #include "app/CMainFrame.h"
 #include "app/MainMenu.h"
 #include "kit/ViewMessages.h"
+#include "pages/money/AverageBudgetPage.h"
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
@@ -136,18 +137,33 @@ struct PageStep {
 };
 
 constexpr PageStep kPages[] = {
-    {"introduction", 2, VM_INTRO},           {"chooser MAN2", 2, VM_SECTION_MAN2},
-    {"chooser MAN3", 2, VM_SECTION_MAN3},    {"chooser MAN4", 2, VM_SECTION_MAN4},
-    {"lesson emer", 2, VM_LESSON_EMER},      {"quick assets", 2, VM_QUICK_START},
-    {"liabilities", 2, VM_SHOW_LIABILITIES}, {"net worth", 2, VM_SHOW_NET_WORTH},
-    {"checklist", 2, VM_DETAILED_START},     {"detailed assets", 2, VM_DETAILED_ASSETS},
-    {"chooser FIN2", 1, VM_CHOOSER_FIN2},    {"chooser FIN3", 1, VM_CHOOSER_FIN3},
-    {"chooser CRED2", 3, VM_CHOOSER_CRED2},  {"lesson pcons", 3, VM_LESSON_PCONS},
-    {"chooser CRED4", 3, VM_CHOOSER_CRED4},  {"text ratings", 3, VM_TEXT_RATINGS},
-    {"lesson avoid", 3, VM_LESSON_AVOID},    {"text obtain", 3, VM_TEXT_OBTAIN},
-    {"lesson agency", 3, VM_LESSON_AGENCY},  {"chooser PLAN3", 4, VM_CHOOSER_PLAN3},
-    {"lesson goal", 4, VM_LESSON_GOAL},      {"lesson invest", 4, VM_LESSON_INVEST},
-    {"text credits", 5, VM_TEXT_HOWZEM1},    {"text contact", 5, VM_TEXT_HOWZEM2},
+    {"introduction", 2, VM_INTRO},
+    {"chooser MAN2", 2, VM_SECTION_MAN2},
+    {"chooser MAN3", 2, VM_SECTION_MAN3},
+    {"chooser MAN4", 2, VM_SECTION_MAN4},
+    {"lesson emer", 2, VM_LESSON_EMER},
+    {"quick assets", 2, VM_QUICK_START},
+    {"liabilities", 2, VM_SHOW_LIABILITIES},
+    {"net worth", 2, VM_SHOW_NET_WORTH},
+    {"checklist", 2, VM_DETAILED_START},
+    {"detailed assets", 2, VM_DETAILED_ASSETS},
+    {"budget", 2, VM_BUDGET_DETAILED},
+    {"average budget", 2, VM_SHOW_AVERAGE_BUDGET},
+    {"budget results", 2, VM_BUDGET_RESULTS},
+    {"chooser FIN2", 1, VM_CHOOSER_FIN2},
+    {"chooser FIN3", 1, VM_CHOOSER_FIN3},
+    {"chooser CRED2", 3, VM_CHOOSER_CRED2},
+    {"lesson pcons", 3, VM_LESSON_PCONS},
+    {"chooser CRED4", 3, VM_CHOOSER_CRED4},
+    {"text ratings", 3, VM_TEXT_RATINGS},
+    {"lesson avoid", 3, VM_LESSON_AVOID},
+    {"text obtain", 3, VM_TEXT_OBTAIN},
+    {"lesson agency", 3, VM_LESSON_AGENCY},
+    {"chooser PLAN3", 4, VM_CHOOSER_PLAN3},
+    {"lesson goal", 4, VM_LESSON_GOAL},
+    {"lesson invest", 4, VM_LESSON_INVEST},
+    {"text credits", 5, VM_TEXT_HOWZEM1},
+    {"text contact", 5, VM_TEXT_HOWZEM2},
 };
 
 int Measure(int argc, char** argv)
@@ -206,6 +222,23 @@ int Measure(int argc, char** argv)
         std::printf("%-20s %10.2f %10.1f\n", step.name, median, median / blit);
     }
 
+    // One step of the average budget's slider: the chart computed, drawn
+    // off screen, copied onto the page and presented.
+    drive.Click(64, 369);
+    drive.Click(200, 240 + 42 + 15);
+    Driver::Settle(100);
+    view.SendMessage(VM_SHOW_AVERAGE_BUDGET);
+    QCoreApplication::processEvents();
+    auto* average = view.Pages().Get<AverageBudgetPage>(PageId::AverageBudget);
+    std::vector<double> sliderSteps;
+    for (int i = 0; i < 100; ++i) {
+        QElapsedTimer t;
+        t.start();
+        average->ShowPosition(i);
+        average->Widget()->repaint();
+        sliderSteps.push_back(t.nsecsElapsed() / 1e6);
+    }
+
     // A print request on the net-worth page to the finished PDF, beside an
     // empty one-page PDF written with Qt.
     QTemporaryDir pdfs;
@@ -246,6 +279,8 @@ int Measure(int argc, char** argv)
                 medianSwitch, blit, medianSwitch / blit);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "full repaint of the view (blit = floor)",
                 Median(repaints), blit, Median(repaints) / blit);
+    std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "average budget slider step (blit = floor)",
+                Median(sliderSteps), blit, Median(sliderSteps) / blit);
     std::printf("%-38s %8.1f ms %8.1f ms %8.1f\n", "print request to the finished PDF", Median(prints),
                 Median(emptyPdfs), Median(prints) / Median(emptyPdfs));
     std::printf("%-38s %8ld MB %8ld MB %8.2f  (target < 2)\n", "peak resident memory", programKb / 1024,

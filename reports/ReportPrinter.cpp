@@ -26,6 +26,9 @@ struct ReportRow {
     const char* title;
     std::vector<std::string> introduction;
     void (ReportPrinter::*body)(Dc&);
+    // An introduction that carries the report's figures, instead of the
+    // fixed one.
+    std::vector<std::string> (ReportPrinter::*introductionOf)() const = nullptr;
 };
 
 } // namespace
@@ -51,7 +54,17 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
           "worth. If you cannot find the most current version of any of these statements, use the most",
           "recent statement you can find."},
          &ReportPrinter::DrawChecklist},
+        {1137,
+         "View an Average Monthly Budget",
+         {"The figures below show the budget for an average American household for the",
+          "earnings per month that you specified:"},
+         &ReportPrinter::DrawAverageBudget},
         {1138, nullptr, {}, &ReportPrinter::DrawContent},
+        {1142,
+         "Budget Results",
+         {},
+         &ReportPrinter::DrawBudgetResults,
+         &ReportPrinter::BudgetResultsIntroduction},
     };
     return rows;
 }
@@ -139,6 +152,8 @@ std::string ReportPrinter::Title() const
 std::vector<std::string> ReportPrinter::Introduction() const
 {
     const ReportRow* row = RowOf(data_.request);
+    if (row && row->introductionOf)
+        return (this->*row->introductionOf)();
     if (row && row->title)
         return row->introduction;
     const LessonReport* lesson = FindLessonReport(data_.key);

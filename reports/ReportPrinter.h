@@ -9,11 +9,12 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct ReportData {
     int request = 0;                   // the print request that names the report
-    std::vector<std::string> values;   // the value lines the body prints
+    std::vector<std::string> values;   // the value lines the body prints, in its order
     std::string key;                   // the lesson of a content report
     std::vector<std::string> headings; // the lesson's topics
     bool secondPart = false;           // "invest": the second half of its topics
@@ -49,6 +50,13 @@ private:
     void DrawNetWorth(platform::Dc& dc);
     void DrawChecklist(platform::Dc& dc);
     void DrawContent(platform::Dc& dc);
+    void DrawAverageBudget(platform::Dc& dc);
+    void DrawBudgetResults(platform::Dc& dc);
+    std::vector<std::string> BudgetResultsIntroduction() const;
+    // Rows of a label on x 100 and a value right-aligned on `valueRight`,
+    // from `y` down, a row every 12 units; an empty label leaves its row blank.
+    void DrawTwoColumns(platform::Dc& dc, int y, int valueRight,
+                        const std::vector<std::pair<std::string, std::string>>& rows);
     std::vector<std::string> Introduction() const;
 
     ReportData data_;

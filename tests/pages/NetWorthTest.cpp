@@ -2,10 +2,6 @@
 // detailed analysis from the money-management chooser, what the worksheets
 // total and keep in the saved-work file, the checklist's ticks and the
 // result in its colours.
-#include "app/CFinView.h"
-#include "app/CMainFrame.h"
-#include "app/ChooserPage.h"
-#include "data/FinRecord.h"
 #include "kit/DetailPanel.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
@@ -13,56 +9,25 @@
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
-#include "tests/support/Driver.h"
-#include "tests/support/Places.h"
+#include "tests/support/Exercise.h"
 #include "tests/support/Screen.h"
-#include "tests/support/TestProgram.h"
 
 #include <QFile>
-#include <QWidget>
-#include <cstring>
-#include <gtest/gtest.h>
 
 using namespace platform;
 using namespace places;
 
 namespace {
 
-constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
-constexpr QPoint kNext{kPageX + 413 + 40, kPageY + 402 + 13};
-constexpr QPoint kPrint{kPageX + 8 + 40, kPageY + 402 + 13};
-
-class NetWorth : public ::testing::Test {
+class NetWorth : public ExerciseTest {
 protected:
-    void SetUp() override
-    {
-        program.EnterFromMenu(2);
-        drive.Click(kSideX, kSectionY[1]); // the net-worth section
-        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
-    }
-    CFinView& view() { return program.view(); }
-    template <class Page> Page* Get(PageId id) { return view().Pages().Get<Page>(id); }
-    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
-    void Choose(int choice)
-    {
-        const ImageButton& b = view().Chooser()->Choice(choice);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-    }
-    void Click(QPoint p) { drive.Click(p.x(), p.y()); }
+    void SetUp() override { OpenSection(2, 1); }
     // Clicks a quick field and types into it, leaving it as it is.
     void TypeInto(NetWorthSheet& sheet, int line, const char* text)
     {
         const Rect place = sheet.QuickField(line).GetWindowRect();
-        drive.Click(kPageX + place.left + 20, kPageY + place.top + 10);
+        ClickPage(place.left + 20, place.top + 10);
         drive.Type(text);
-    }
-    FinRecord SavedBytes()
-    {
-        const std::string bytes = ReadFileBytes(program.folder().SavedWorkFile());
-        FinRecord record{};
-        EXPECT_EQ(bytes.size(), sizeof(FinRecord));
-        std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
-        return record;
     }
     // Whether a figure row of the result page shows pure red ink.
     bool RedAt(int pageY)
@@ -70,10 +35,6 @@ protected:
         const QImage page = Grab(*Get<NetWorthPage>(PageId::NetWorth));
         return ContainsColour(page, QRect(260, pageY, 170, 24), RGB(255, 0, 0), 10);
     }
-
-    MessageBoxRecorder boxes;
-    RunningProgram program;
-    Driver drive{*program.app().MainFrame()};
 };
 
 } // namespace
@@ -90,16 +51,16 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
         TypeInto(*assets, i, amounts[i]);
     EXPECT_EQ(assets->QuickField(0).GetText(), "1,500"); // a field left shows separators
     // The last amount is still being typed when the user goes on.
-    Click(kNext);
+    Click(kNavNext);
     auto* liabilities = Get<LiabilitiesPage>(PageId::Liabilities);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    ASSERT_TRUE(Shows(liabilities));
     EXPECT_FALSE(Visible(assets));
     const char* owed[] = {"180", "2300", "8000", "15000", "140000", "900", "400"};
     for (int i = 0; i < 7; ++i)
         TypeInto(*liabilities, i, owed[i]);
-    Click(kNext);
+    Click(kNavNext);
     auto* result = Get<NetWorthPage>(PageId::NetWorth);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    ASSERT_TRUE(Shows(result));
     Grab(*result);
     EXPECT_EQ(result->NetWorth(), 220900 - 166780);
     EXPECT_FALSE(RedAt(260));
@@ -128,7 +89,7 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
     EXPECT_EQ(report.values[13], "$140,000");
     EXPECT_EQ(report.values[16], "$166,780");
     EXPECT_EQ(report.values[17], "$54,120");
-    Click(kPrint);
+    Click(kNavPrint);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     const std::string& note = boxes.boxes[0].text;
     EXPECT_EQ(
@@ -139,8 +100,8 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
     boxes.boxes.clear();
 
     // Back on the liabilities, the amounts are there again.
-    Click(kBack);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(liabilities));
     EXPECT_EQ(liabilities->QuickField(4).GetText(), "140,000");
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -154,7 +115,7 @@ TEST_F(NetWorth, ResultIsWhiteAtZeroAndRedWithItsSignBelowZero)
     ASSERT_TRUE(record.Save());
     view().SendMessage(VM_SHOW_NET_WORTH);
     auto* result = Get<NetWorthPage>(PageId::NetWorth);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    ASSERT_TRUE(Shows(result));
     Grab(*result);
     EXPECT_EQ(result->NetWorth(), 0);
     EXPECT_FALSE(RedAt(260));
@@ -180,19 +141,19 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
 
     Choose(1);
     auto* checklist = Get<ChecklistPage>(PageId::Checklist);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(checklist); }));
+    ASSERT_TRUE(Shows(checklist));
     EXPECT_TRUE(program.app().Flags().detailedAnalysis);
     Grab(*checklist);
     // The label of "Mortgage balance" ticks its box as the box itself does.
     const Rect mortgage = checklist->LabelRect(6);
-    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
+    ClickPage(mortgage.left + 5, mortgage.top + 8);
     EXPECT_TRUE(checklist->Box(6).GetCheck());
-    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
+    ClickPage(mortgage.left + 5, mortgage.top + 8);
     EXPECT_FALSE(checklist->Box(6).GetCheck());
-    drive.Click(kPageX + mortgage.left + 5, kPageY + mortgage.top + 8);
-    Click(kNext);
+    ClickPage(mortgage.left + 5, mortgage.top + 8);
+    Click(kNavNext);
     auto* assets = Get<AssetsPage>(PageId::Assets);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    ASSERT_TRUE(Shows(assets));
     EXPECT_EQ(SavedBytes().analysisChecklist[6], 1);
     ASSERT_TRUE(assets->Detailed());
     Grab(*assets);
@@ -201,7 +162,7 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     // its separator, and the total reads it by its digits.
     DetailPanel* panel = program.app().Windows().detailPanel;
     const Rect cashBox = assets->Lines().Box(0).GetWindowRect();
-    drive.Click(kPageX + cashBox.left - 40, kPageY + cashBox.top + 10);
+    ClickPage(cashBox.left - 40, cashBox.top + 10);
     ASSERT_TRUE(panel->IsShowing());
     EXPECT_EQ(assets->Lines().Selected(), 0);
     panel->Row(0).SetText("1000");
@@ -214,19 +175,19 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
 
     // A second label while the panel is open only closes the panel.
     const Rect savingsBox = assets->Lines().Box(2).GetWindowRect();
-    drive.Click(kPageX + savingsBox.left - 40, kPageY + savingsBox.top + 10);
+    ClickPage(savingsBox.left - 40, savingsBox.top + 10);
     ASSERT_TRUE(panel->IsShowing());
     const Rect houseBox = assets->Lines().Box(3).GetWindowRect();
-    drive.Click(kPageX + 20, kPageY + houseBox.top + 10);
+    ClickPage(20, houseBox.top + 10);
     EXPECT_FALSE(panel->IsShowing());
     EXPECT_EQ(assets->Lines().Box(2).GetText(), ""); // all its rows empty
 
-    Click(kNext);
+    Click(kNavNext);
     auto* liabilities = Get<LiabilitiesPage>(PageId::Liabilities);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(liabilities); }));
+    ASSERT_TRUE(Shows(liabilities));
     // Taxes: "Other owed taxes" lands in its own field.
     const Rect taxesBox = liabilities->Lines().Box(5).GetWindowRect();
-    drive.Click(kPageX + taxesBox.left - 30, kPageY + taxesBox.top + 10);
+    ClickPage(taxesBox.left - 30, taxesBox.top + 10);
     ASSERT_TRUE(panel->IsShowing());
     ASSERT_STREQ(panel->RowLabel(3), "Other owed taxes: $");
     panel->Row(3).SetText("100");
@@ -239,9 +200,9 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     Grab(*liabilities);
     EXPECT_TRUE(liabilities->Lines().Box(5).IsWindowEnabled());
 
-    Click(kNext);
+    Click(kNavNext);
     auto* result = Get<NetWorthPage>(PageId::NetWorth);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
+    ASSERT_TRUE(Shows(result));
     Grab(*result);
     EXPECT_EQ(result->NetWorth(), 1250 - 100);
     const FinRecord saved = SavedBytes();
@@ -264,13 +225,13 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
 TEST_F(NetWorth, SubItemsTypedWhenTheUserLeavesByASideButtonAreKept)
 {
     Choose(1);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(Get<ChecklistPage>(PageId::Checklist)); }));
-    Click(kNext);
+    ASSERT_TRUE(Shows(Get<ChecklistPage>(PageId::Checklist)));
+    Click(kNavNext);
     auto* assets = Get<AssetsPage>(PageId::Assets);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    ASSERT_TRUE(Shows(assets));
     Grab(*assets);
     const Rect checking = assets->Lines().Box(1).GetWindowRect();
-    drive.Click(kPageX + checking.left - 40, kPageY + checking.top + 10);
+    ClickPage(checking.left - 40, checking.top + 10);
     DetailPanel* panel = program.app().Windows().detailPanel;
     ASSERT_TRUE(panel->IsShowing());
     panel->Row(0).SetText("300");
@@ -283,7 +244,7 @@ TEST_F(NetWorth, SubItemsTypedWhenTheUserLeavesByASideButtonAreKept)
 
     // Back on the worksheet the line shows it.
     view().SendMessage(VM_DETAILED_ASSETS);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
+    ASSERT_TRUE(Shows(assets));
     EXPECT_EQ(assets->Lines().Box(1).GetText(), "300");
     EXPECT_EQ(assets->Total(), 300);
 }

@@ -212,3 +212,58 @@ TEST_F(Reports, WithoutAPrinterThePageBecomesAPdfThatNeverReplacesAnother)
     EXPECT_EQ(drawn, 3);
     SetPrintSettings(before);
 }
+
+TEST_F(Reports, AverageBudgetListsTheIncomeAndElevenAmounts)
+{
+    ReportData data;
+    data.request = 1137;
+    data.values = {"$2,000", "$53",  "$274", "$612", "$133", "$94",
+                   "$414",   "$103", "$198", "$95",  "$63",  "$55"};
+    ReportPrinter report(data);
+    EXPECT_EQ(report.Title(), "View an Average Monthly Budget");
+    DrawReport(report, {2400, 3150});
+    EXPECT_TRUE(PrintedAt(report, 40, 120,
+                          "The figures below show the budget for an average American household "
+                          "for the"));
+    EXPECT_TRUE(PrintedAt(report, 100, 150, "Monthly Take Home Pay:"));
+    EXPECT_TRUE(PrintedAt(report, 300, 150, "$2,000"));
+    EXPECT_TRUE(PrintedAt(report, 100, 174, "Cash contributions:"));
+    EXPECT_TRUE(PrintedAt(report, 300, 174, "$53"));
+    EXPECT_TRUE(PrintedAt(report, 100, 198, "Housing:"));
+    EXPECT_TRUE(PrintedAt(report, 300, 198, "$612"));
+    EXPECT_TRUE(PrintedAt(report, 100, 294, "Misc. expenses:"));
+    EXPECT_TRUE(PrintedAt(report, 300, 294, "$55"));
+    // The blank row under the pay holds nothing.
+    for (const ReportPrinter::PrintedLine& line : report.Printed())
+        EXPECT_NE(line.y, 162) << line.text;
+}
+
+TEST_F(Reports, BudgetResultsSetTheTwoBudgetsSideBySideUnderTheirHeadings)
+{
+    ReportData data;
+    data.request = 1142;
+    data.values = {"12,345"};
+    for (int c = 0; c < 11; ++c) {
+        data.values.push_back("$" + std::to_string(100 + c));
+        data.values.push_back("$" + std::to_string(200 + c));
+    }
+    ReportPrinter report(data);
+    EXPECT_EQ(report.Title(), "Budget Results");
+    DrawReport(report, {2400, 3150});
+    EXPECT_TRUE(
+        PrintedAt(report, 40, 132,
+                  "that of an average American household with a monthly take-home income of $12,345:"));
+    EXPECT_TRUE(PrintedAt(report, 60, 184, "Cash contributions:"));
+    EXPECT_TRUE(PrintedAt(report, 300, 184, "$100"));
+    EXPECT_TRUE(PrintedAt(report, 500, 184, "$200"));
+    EXPECT_TRUE(PrintedAt(report, 60, 304, "Misc. expenses:"));
+    EXPECT_TRUE(PrintedAt(report, 500, 304, "$210"));
+    // Each heading is centred a little left of its column's right edge.
+    for (const ReportPrinter::PrintedLine& line : report.Printed()) {
+        if (line.text == "Average American Household") {
+            EXPECT_TRUE(line.x < 300 - 8 && line.x > 150) << line.x;
+        } else if (line.text == "Your Budget") {
+            EXPECT_TRUE(line.x < 500 - 8 && line.x > 420) << line.x;
+        }
+    }
+}

@@ -31,4 +31,10 @@ inline constexpr QPoint kVideo{590, 22};
 // A point of the band with no button: a click there only closes pop-ups.
 inline constexpr QPoint kBareBand{300, 20};
 
+// The navigation bar along the bottom of a page: print, back, and next
+// (where return stands too).
+inline constexpr QPoint kNavPrint{kPageX + 8 + 40, kPageY + 402 + 13};
+inline constexpr QPoint kNavBack{kPageX + 325 + 40, kPageY + 402 + 13};
+inline constexpr QPoint kNavNext{kPageX + 413 + 40, kPageY + 402 + 13};
+
 } // namespace places

@@ -2,11 +2,17 @@
 #include "app/CFinApp.h"
 #include "app/CFinView.h"
 #include "app/ChooserPage.h"
+#include "kit/DetailPanel.h"
 #include "pages/money/AssetsPage.h"
+#include "pages/money/AverageBudgetPage.h"
+#include "pages/money/BudgetPage.h"
+#include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
 #include "tests/tour/TourVisits.h"
+
+#include <QTest>
 
 using namespace places;
 
@@ -92,4 +98,97 @@ void VisitQuickNetWorth(Tour& tour, const std::string&)
 void VisitDetailedNetWorth(Tour& tour, const std::string&)
 {
     VisitNetWorth(tour, true);
+}
+
+namespace {
+
+// A budget that spends less than its pay on the first screen and more than
+// all of it by the end of the second.
+struct CategoryEntry {
+    int category;
+    std::vector<const char*> rows;
+};
+const CategoryEntry kFirstScreen[] = {
+    {0, {"50"}},  {1, {"300", "120"}}, {2, {"950", "110"}}, {3, {"60", "90", "45", "30"}},
+    {4, {"150"}}, {5, {"100"}},        {6, {"40"}},
+};
+const CategoryEntry kSecondScreen[] = {
+    {7, {"280", "95", "120"}}, {8, {"60", "15"}}, {9, {"40"}}, {10, {"50", "25"}}, {11, {"30"}}, {12, {"15"}},
+};
+
+void FillCategories(Tour& tour, BudgetPage& budget, int screen, const CategoryEntry* entries, size_t count,
+                    const std::string& panelShot)
+{
+    for (size_t i = 0; i < count; ++i) {
+        const int line = entries[i].category - (screen == 0 ? 0 : 7);
+        FillDetailedLine(tour, budget.Lines(screen), line, entries[i].rows,
+                         i == 2 ? panelShot : std::string());
+    }
+}
+
+} // namespace
+
+void VisitBudget(Tour& tour, const std::string&)
+{
+    CFinView* view = tour.App().FinView();
+    auto* budget = view->Pages().Get<BudgetPage>(PageId::Budget);
+    auto* results = view->Pages().Get<BudgetResultsPage>(PageId::BudgetResults);
+    if (!WaitFor(budget))
+        return tour.Fail("the budget did not open");
+    tour.Capture("money-budget", "Monthly budget, before any entry");
+    const platform::Rect pay = budget->Pay().GetWindowRect();
+    ClickPage(tour, pay.left + 20, pay.top + 10);
+    budget->Pay().Edit().SelectAll();
+    tour.Drive().Type("2400");
+    FillCategories(tour, *budget, 0, kFirstScreen, std::size(kFirstScreen), "money-budget-panel");
+    tour.Capture("money-budget-first-screen", "Monthly budget, first screen filled");
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (budget->FirstScreen())
+        return tour.Fail("next did not turn the budget to its second screen");
+    FillCategories(tour, *budget, 1, kSecondScreen, std::size(kSecondScreen), "");
+    if (budget->Remaining() >= 0)
+        tour.Fail("a budget spending more than its pay did not go below zero");
+    tour.Capture("money-budget-second-screen", "Monthly budget, second screen: more spent than earned");
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    if (!WaitFor(results))
+        return tour.Fail("the budget did not lead to its results");
+    tour.Capture("money-budget-results", "Budget results beside the average household's");
+    tour.CaptureReport("budget-results", 1142);
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the budget results' return did not lead to the chooser");
+}
+
+void VisitAverageBudget(Tour& tour, const std::string&)
+{
+    CFinView* view = tour.App().FinView();
+    auto* average = view->Pages().Get<AverageBudgetPage>(PageId::AverageBudget);
+    if (!WaitFor(average))
+        return tour.Fail("the average budget did not open");
+    const AverageBudgetChart& chart = average->Chart();
+    if (chart.Income() != 2400)
+        tour.Fail("the average budget did not start at the pay");
+    tour.Capture("money-average-budget-pay", "Average budget at the user's pay (middle bracket)");
+    // Dragged by its thumb to the lowest income, then the highest.
+    QWidget* bar = average->IncomeSlider().Widget();
+    const auto thumbAt = [&](int position) {
+        return QPoint(34 + position * 247 / 100 - bar->x(), bar->height() / 2);
+    };
+    QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, thumbAt(chart.Position()));
+    for (int position = chart.Position(); position >= 0; position -= 5)
+        SendMouseMove(bar, thumbAt(position), Qt::LeftButton);
+    SendMouseMove(bar, thumbAt(0), Qt::LeftButton);
+    if (chart.Bracket() != 0)
+        tour.Fail("dragging the slider to its start did not reach the lowest bracket");
+    tour.Capture("money-average-budget-lowest", "Average budget while dragged to $1,000 (lowest bracket)");
+    for (int position = 0; position <= 100; position += 5)
+        SendMouseMove(bar, thumbAt(position), Qt::LeftButton);
+    QTest::mouseRelease(bar, Qt::LeftButton, Qt::NoModifier, thumbAt(100));
+    if (chart.Income() != 5000 || chart.Bracket() != 2)
+        tour.Fail("dragging the slider to its end did not reach $5,000");
+    tour.Capture("money-average-budget-highest", "Average budget at $5,000 (highest bracket)");
+    tour.CaptureReport("average-budget", 1137);
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the average budget's return did not lead to the chooser");
 }

@@ -50,13 +50,21 @@ constexpr ModuleVisit kModules[] = {
 const std::vector<ChoiceVisit>& ChoiceVisits()
 {
     // In the order of the choices on each chooser.
+    // clang-format off
     static const std::vector<ChoiceVisit> rows = {
-        {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth},
-        {"MAN4", 0, &VisitLesson},        {"CRED2", 0, &VisitLesson},
-        {"CRED4", 0, &VisitText},         {"CRED4", 1, &VisitLesson},
-        {"CRED4", 2, &VisitText},         {"PLAN3", 0, &VisitLesson},
+        {"MAN2", 0, &VisitQuickNetWorth},
+        {"MAN2", 1, &VisitDetailedNetWorth},
+        {"MAN3", 0, &VisitBudget},
+        {"MAN3", 1, &VisitAverageBudget},
+        {"MAN4", 0, &VisitLesson},
+        {"CRED2", 0, &VisitLesson},
+        {"CRED4", 0, &VisitText},
+        {"CRED4", 1, &VisitLesson},
+        {"CRED4", 2, &VisitText},
+        {"PLAN3", 0, &VisitLesson},
         {"PLAN4", 0, &VisitLesson},
     };
+    // clang-format on
     return rows;
 }
 
@@ -91,7 +99,7 @@ void Tour::CaptureReport(const std::string& name, int request)
 {
     CFinView* view = app_.FinView();
     const int before = view->Reports().PrintCount();
-    driver_.Click(kPageX + 8 + 40, kPageY + 402 + 13); // the print button
+    driver_.Click(kNavPrint.x(), kNavPrint.y());
     if (view->Reports().PrintCount() == before || view->Reports().LastRequest() != request) {
         Fail("the print button did not ask for report " + std::to_string(request));
         return;
@@ -332,9 +340,9 @@ void VisitHelp(Tour& tour)
         return;
     }
     tour.Capture("help-credits", "Contact and help: credits");
-    tour.Drive().Click(kPageX + 413 + 40, kPageY + 402 + 13); // next
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
     tour.Capture("help-contact", "Contact and help: how to get in touch");
-    tour.Drive().Click(kPageX + 325 + 40, kPageY + 402 + 13); // back
+    tour.Drive().Click(kNavBack.x(), kNavBack.y());
     if (view->Text()->Key() != "howzem1.txt")
         tour.Fail("back on the contact page did not return to the credits");
     tour.Drive().Click(kSideX, kMainMenuY);

@@ -31,11 +31,6 @@ struct ChoiceVisit {
 // Every choice the tour takes, by chooser key and choice.
 const std::vector<ChoiceVisit>& ChoiceVisits();
 
-// The navigation bar's buttons, as the user clicks them.
-inline constexpr QPoint kNavPrint{places::kPageX + 8 + 40, places::kPageY + 402 + 13};
-inline constexpr QPoint kNavBack{places::kPageX + 325 + 40, places::kPageY + 402 + 13};
-inline constexpr QPoint kNavNext{places::kPageX + 413 + 40, places::kPageY + 402 + 13};
-
 bool Visible(const platform::Window* w);
 // Waits until the page shows.
 bool WaitFor(const platform::Window* page);
@@ -56,3 +51,5 @@ void VisitVideo(Tour& tour, const std::string& module);
 // Money management.
 void VisitQuickNetWorth(Tour& tour, const std::string& module);
 void VisitDetailedNetWorth(Tour& tour, const std::string& module);
+void VisitBudget(Tour& tour, const std::string& module);
+void VisitAverageBudget(Tour& tour, const std::string& module);

@@ -14,10 +14,16 @@ namespace art {
 
 namespace {
 
-QColor darkTop(const Theme& t) { return mix(t.dark, t.panel, 0.3); }
+QColor darkTop(const Theme& t)
+{
+    return mix(t.dark, t.panel, 0.3);
+}
 
 // A charcoal tinted by the module: pure red text stays readable on it.
-QColor charcoal(const Theme& t) { return mix(t.panel, QColor(38, 40, 46), 0.7); }
+QColor charcoal(const Theme& t)
+{
+    return mix(t.panel, QColor(38, 40, 46), 0.7);
+}
 
 // A dark rounded panel with a gold hairline.
 QPainterPath darkPanel(QPainter& p, const QRectF& r, const Theme& t, qreal radius = 12, bool shadow = true)
@@ -52,7 +58,10 @@ void plaque(QPainter& p, const QRectF& r, const Theme& t, bool forRed = false)
     stroke(p, path, gold(), 1.5);
 }
 
-QImage onPage(const Row& r, Studio& s) { return s.pageCrop(r.theme, QRect(r.x, r.y, r.width, r.height)); }
+QImage onPage(const Row& r, Studio& s)
+{
+    return s.pageCrop(r.theme, QRect(r.x, r.y, r.width, r.height));
+}
 
 // ---------------------------------------------------------------- money management
 
@@ -106,8 +115,9 @@ QImage netFly(const Row& r, Studio& s)
     illo::document(p, QRectF(side.left() + 22, side.top() + 26, 90, 120), t.mid, 7);
     illo::calculator(p, QRectF(side.left() + 124, side.top() + 60, 70, 100));
     // The caption under the pictures, the coins below it, clear of each other.
-    text(p, QRectF(side.left() + 10, side.top() + 168, side.width() - 20, 24), Qt::AlignHCenter | Qt::AlignVCenter,
-         QStringLiteral("Click a line to itemize it"), gothic(12), t.heading);
+    text(p, QRectF(side.left() + 10, side.top() + 168, side.width() - 20, 24),
+         Qt::AlignHCenter | Qt::AlignVCenter, QStringLiteral("Click a line to itemize it"), gothic(12),
+         t.heading);
     illo::coinStack(p, QPointF(side.left() + 52, side.bottom() - 10), 18, 4);
     illo::coinStack(p, QPointF(side.left() + 96, side.bottom() - 8), 18, 2);
     p.end();
@@ -122,17 +132,17 @@ QImage bud1(const Row& r, Studio& s)
     begin(p, img);
     lightCard(p, QRectF(1, 4, r.width - 2, 224), t);
     // Caption of the take-home pay field above the categories.
-    text(p, QRectF(4, 14, 133, 22), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Take-home pay: $"), sans(14, true),
-         t.heading);
+    text(p, QRectF(4, 14, 133, 22), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Take-home pay: $"),
+         sans(14, true), t.heading);
     p.fillRect(QRectF(10, 44, r.width - 20, 1.5), withAlpha(t.mid, 160));
-    text(p, QRectF(12, 44, 200, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Monthly spending"), gothic(11.5),
-         t.mid);
+    text(p, QRectF(12, 44, 200, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Monthly spending"),
+         gothic(11.5), t.mid);
     for (int k = 0; k < 7; ++k)
         p.fillRect(QRectF(10, 84 + 23 * k, r.width - 20, 1), mix(t.light, cardColour(t), 0.75));
     // What is left: the program writes the amount in white (red when negative).
     plaque(p, QRectF(2, 232, r.width - 4, 38), t, true);
-    text(p, QRectF(12, 232, 144, 38), Qt::AlignLeft | Qt::AlignVCenter, r.caption, fitted(gothic(13), r.caption, 140, 9),
-         goldLight());
+    text(p, QRectF(12, 232, 144, 38), Qt::AlignLeft | Qt::AlignVCenter, r.caption,
+         fitted(gothic(13), r.caption, 140, 9), goldLight());
     p.end();
     return img;
 }
@@ -147,8 +157,8 @@ QImage netBk(const Row& r, Studio& s)
     dropShadow(p, panel, QPointF(0, 2.5), 5, QColor(0, 0, 0, 90));
     fillVertical(p, panel, charcoal(t).lighter(125), charcoal(t));
     stroke(p, panel, withAlpha(gold(), 190), 1.2);
-    text(p, QRectF(16, 6, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your net worth"), gothic(13),
-         goldLight());
+    text(p, QRectF(16, 6, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your net worth"),
+         gothic(13), goldLight());
     p.fillRect(QRectF(12, 106, r.width - 24, 44), QColor(255, 255, 255, 16));
     illo::scale(p, QRectF(r.width - 54, 8, 44, 34), -8);
     p.end();
@@ -184,13 +194,15 @@ QImage averageBudgetArt(const Theme& t, Studio& s)
     dropShadow(p, pie, QPointF(0, 2.5), 5, QColor(0, 0, 0, 90));
     fillVertical(p, pie, darkTop(t), t.panel);
     stroke(p, pie, withAlpha(gold(), 190), 1.2);
-    text(p, QRectF(272, 44, 222, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Average monthly spending"),
-         gothic(11.5), goldLight());
-    const QPainterPath strip = rounded(QRectF(1, 291, 298, 63), 10);
+    text(p, QRectF(272, 44, 222, 20), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Average monthly spending"), gothic(11.5), goldLight());
+    // The income slider lies across the top of the strip, the program writes
+    // the income under its thumb and a ruler below; the caption closes it.
+    const QPainterPath strip = rounded(QRectF(1, 291, 316, 86), 10);
     p.fillPath(strip, QColor(0, 0, 128));
     stroke(p, strip, withAlpha(gold(), 190), 1.2);
-    text(p, QRectF(10, 293, 200, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Monthly income"), gothic(11),
-         goldLight());
+    text(p, QRectF(10, 355, 298, 18), Qt::AlignHCenter | Qt::AlignVCenter,
+         QStringLiteral("Slide to choose a monthly take-home income"), gothic(10.5), goldLight());
     p.end();
     return img;
 }
@@ -222,11 +234,11 @@ QImage budRez(const Row& r, Studio& s)
     stroke(p, path, withAlpha(gold(), 190), 1.2);
     // Legend.
     p.fillRect(QRectF(190, 3, 9, 8), QColor(0, 255, 0));
-    text(p, QRectF(202, 0, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Average"), sans(10, true),
-         QColor(200, 240, 200));
+    text(p, QRectF(202, 0, 80, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Average"),
+         sans(10, true), QColor(200, 240, 200));
     p.fillRect(QRectF(262, 3, 9, 8), Qt::white);
-    text(p, QRectF(274, 0, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your budget"), sans(10, true),
-         Qt::white);
+    text(p, QRectF(274, 0, 90, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your budget"),
+         sans(10, true), Qt::white);
     p.end();
     return img;
 }
@@ -240,7 +252,7 @@ QImage lessonBg(const Row& r, Studio& s)
     const QPainterPath path = darkPanel(p, QRectF(1, 1, r.width - 3, r.height - 4), t, 14);
     p.save();
     p.setClipPath(path);
-    const QString mark = t.id == QLatin1String("man") ? QStringLiteral("umbrella")
+    const QString mark = t.id == QLatin1String("man")  ? QStringLiteral("umbrella")
                          : t.id == QLatin1String("pl") ? QStringLiteral("target")
                                                        : QStringLiteral("scale");
     glyph(p, mark, QRectF(r.width - 120, r.height - 112, 130, 130), QColor(255, 255, 255, 16));
@@ -268,8 +280,10 @@ QImage wrkShet(const Row& r, Studio& s)
     stroke(p, cp, gold(), 1);
     p.fillRect(QRectF(348, 18, 10, 10), QColor(254, 0, 0));
     p.fillRect(QRectF(348, 35, 10, 10), QColor(0, 255, 0));
-    text(p, QRectF(362, 14, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Interest"), sans(11, true), ink());
-    text(p, QRectF(362, 31, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Principal"), sans(11, true), ink());
+    text(p, QRectF(362, 14, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Interest"),
+         sans(11, true), ink());
+    text(p, QRectF(362, 31, 80, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Principal"),
+         sans(11, true), ink());
     p.end();
     return img;
 }
@@ -281,8 +295,8 @@ QImage creFlyBk(const Row& r, Studio& s)
     QPainter p;
     begin(p, img);
     lightCard(p, QRectF(1, 4, 330, r.height - 8), t);
-    text(p, QRectF(14, 10, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your monthly numbers"), gothic(13),
-         t.heading);
+    text(p, QRectF(14, 10, 300, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Your monthly numbers"),
+         gothic(13), t.heading);
     p.fillRect(QRectF(12, 34, 306, 1.5), withAlpha(t.mid, 150));
     for (int i = 0; i < 3; ++i)
         p.fillRect(QRectF(12, 78 + 35 * i, 306, 1), mix(t.light, cardColour(t), 0.7));
@@ -309,7 +323,8 @@ void gaugeCard(QPainter& p, const Row& r, const Theme& t, const QString& title, 
     dropShadow(p, cp, QPointF(0, 2.5), 5, QColor(0, 0, 0, 60));
     fillVertical(p, cp, QColor(255, 255, 255), cardColour(t));
     stroke(p, cp, mix(t.light, Qt::white, 0.2), 1.2);
-    text(p, QRectF(16, 8, card.width() - 32, 24), Qt::AlignLeft | Qt::AlignVCenter, title, gothic(15), t.heading);
+    text(p, QRectF(16, 8, card.width() - 32, 24), Qt::AlignLeft | Qt::AlignVCenter, title, gothic(15),
+         t.heading);
     p.fillRect(QRectF(14, 34, card.width() - 28, 1.5), withAlpha(t.mid, 150));
     // Zone colours in a thin band over the track, named in a legend below.
     for (int i = 0; i + 1 < stops.size(); ++i) {
@@ -336,7 +351,8 @@ void gaugeCard(QPainter& p, const Row& r, const Theme& t, const QString& title, 
         const qreal x = bx + stops[i];
         p.fillRect(QRectF(x - 0.5, by + bh + 3, 1, 6), QColor(90, 96, 108));
         if (i < marks.size() && !marks[i].isEmpty())
-            text(p, QRectF(x - 40, by + bh + 9, 80, 14), Qt::AlignHCenter | Qt::AlignTop, marks[i], sans(10), ink());
+            text(p, QRectF(x - 40, by + bh + 9, 80, 14), Qt::AlignHCenter | Qt::AlignTop, marks[i], sans(10),
+                 ink());
     }
 }
 
@@ -388,14 +404,15 @@ QImage creRep(const Row& r, Studio& s)
     p.setClipPath(sp);
     fillVertical(p, QRectF(sheet.left(), sheet.top(), sheet.width(), 30), t.mid, t.dark);
     p.restore();
-    text(p, QRectF(16, 2, 300, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CREDIT REPORT"), gothic(16),
-         Qt::white);
+    text(p, QRectF(16, 2, 300, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("CREDIT REPORT"),
+         gothic(16), Qt::white);
     text(p, QRectF(200, 2, r.width - 216, 30), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Sample"),
          gothicBook(13), t.tint);
     // Who it is about.
-    text(p, QRectF(16, 36, 200, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pat Sample"), sans(12, true), ink());
-    text(p, QRectF(16, 51, 260, 14), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("123 Main Street, Springfield"),
-         sans(11), QColor(90, 96, 108));
+    text(p, QRectF(16, 36, 200, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pat Sample"),
+         sans(12, true), ink());
+    text(p, QRectF(16, 51, 260, 14), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("123 Main Street, Springfield"), sans(11), QColor(90, 96, 108));
     // Account table.
     const QStringList heads = {QStringLiteral("Creditor"), QStringLiteral("Type"), QStringLiteral("Balance"),
                                QStringLiteral("Rating")};
@@ -403,7 +420,8 @@ QImage creRep(const Row& r, Studio& s)
     const qreal top = 72;
     p.fillRect(QRectF(10, top, r.width - 20, 18), mix(t.tint, Qt::white, 0.2));
     for (int c = 0; c < 4; ++c)
-        text(p, QRectF(cols[c], top, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, heads[c], sans(11, true), t.deep);
+        text(p, QRectF(cols[c], top, 100, 18), Qt::AlignLeft | Qt::AlignVCenter, heads[c], sans(11, true),
+             t.deep);
     struct Acct {
         const char* name;
         const char* type;
@@ -427,9 +445,12 @@ QImage creRep(const Row& r, Studio& s)
         const qreal y = top + 20 + i * 19;
         if (i % 2)
             p.fillRect(QRectF(10, y, r.width - 20, 19), QColor(246, 247, 250));
-        text(p, QRectF(cols[0], y, 150, 19), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(rows[i].name), sans(11.5), ink());
-        text(p, QRectF(cols[1], y, 100, 19), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(rows[i].type), sans(11.5), ink());
-        text(p, QRectF(cols[2], y, 90, 19), Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(rows[i].balance), sans(11.5), ink());
+        text(p, QRectF(cols[0], y, 150, 19), Qt::AlignLeft | Qt::AlignVCenter,
+             QString::fromLatin1(rows[i].name), sans(11.5), ink());
+        text(p, QRectF(cols[1], y, 100, 19), Qt::AlignLeft | Qt::AlignVCenter,
+             QString::fromLatin1(rows[i].type), sans(11.5), ink());
+        text(p, QRectF(cols[2], y, 90, 19), Qt::AlignLeft | Qt::AlignVCenter,
+             QString::fromLatin1(rows[i].balance), sans(11.5), ink());
         const QRectF chip(cols[3], y + 2.5, 26, 14);
         p.fillPath(rounded(chip, 7), ratingColour(rows[i].rating));
         text(p, chip, Qt::AlignCenter, QString::number(rows[i].rating), sans(11, true), Qt::white);
@@ -444,12 +465,12 @@ QImage creRep(const Row& r, Studio& s)
         p.fillPath(rounded(box, 3), v == 0 ? QColor(150, 156, 168) : ratingColour(v));
         text(p, box, Qt::AlignCenter, QString::number(v), sans(11, true), Qt::white);
     }
-    text(p, QRectF(x0 - 10, sy + 18, 60, 14), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("too new"), sans(10),
-         QColor(90, 96, 108));
-    text(p, QRectF(x0 + cw, sy + 18, 2 * cw, 14), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("best"), sans(10, true),
-         QColor(40, 130, 60));
-    text(p, QRectF(x0 + 8 * cw - 6, sy + 18, 2 * cw, 14), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("worst"),
-         sans(10, true), QColor(190, 40, 34));
+    text(p, QRectF(x0 - 10, sy + 18, 60, 14), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("too new"),
+         sans(10), QColor(90, 96, 108));
+    text(p, QRectF(x0 + cw, sy + 18, 2 * cw, 14), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("best"),
+         sans(10, true), QColor(40, 130, 60));
+    text(p, QRectF(x0 + 8 * cw - 6, sy + 18, 2 * cw, 14), Qt::AlignHCenter | Qt::AlignTop,
+         QStringLiteral("worst"), sans(10, true), QColor(190, 40, 34));
     illo::magnifier(p, QPointF(r.width - 52, 122), 24, 45);
     p.end();
     return img;
@@ -484,8 +505,8 @@ QImage resTab(const Row& r, Studio& s)
     begin(p, img);
     // The strip's floor joins the panel below.
     p.fillRect(QRectF(1, r.height - 4, r.width - 2, 4), t.panel);
-    const QColor typeColours[5] = {QColor(250, 214, 40), QColor(60, 170, 80), QColor(220, 60, 50), QColor(60, 110, 210),
-                                   QColor(255, 255, 255)};
+    const QColor typeColours[5] = {QColor(250, 214, 40), QColor(60, 170, 80), QColor(220, 60, 50),
+                                   QColor(60, 110, 210), QColor(255, 255, 255)};
     for (int k = 1; k <= 5; ++k) {
         const qreal x = 21 + 92 * (k - 1);
         QPainterPath tab;
@@ -524,8 +545,8 @@ QImage sav1Bk(const Row& r, Studio& s)
     const QPainterPath pill = rounded(QRectF(40, 2, 96, 24), 12);
     p.fillPath(pill, QColor(0, 0, 0, 70));
     stroke(p, pill, QColor(255, 255, 255, 50), 1);
-    text(p, QRectF(150, 2, 330, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("About you"), gothic(13),
-         goldLight());
+    text(p, QRectF(150, 2, 330, 24), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("About you"),
+         gothic(13), goldLight());
     p.fillRect(QRectF(12, 30, r.width - 24, 1), withAlpha(gold(), 150));
     for (int i = 0; i < 4; ++i)
         if (i % 2 == 0)
@@ -613,7 +634,8 @@ QImage radio(const Row& r, Studio&)
 // The investment pyramid, widest at the bottom, centred on page x 150.
 QImage pyramid(const Row& r, Studio& s, bool highlighted)
 {
-    const int top = r.intParam(QStringLiteral("top"), 102), bottom = r.intParam(QStringLiteral("bottom"), 387);
+    const int top = r.intParam(QStringLiteral("top"), 102),
+              bottom = r.intParam(QStringLiteral("bottom"), 387);
     QImage img = s.pageCrop(r.theme, QRect(r.x, top, r.width, bottom - top));
     QPainter p;
     begin(p, img);
@@ -642,7 +664,8 @@ QImage pyramid(const Row& r, Studio& s, bool highlighted)
 QImage tier(const Row& r, Studio& s)
 {
     const bool sel = parseState(r.state) == State::Selected;
-    const QImage& all = s.memo(QStringLiteral("pyramid:") + (sel ? "sel" : "off"), [&] { return pyramid(r, s, sel); });
+    const QImage& all =
+        s.memo(QStringLiteral("pyramid:") + (sel ? "sel" : "off"), [&] { return pyramid(r, s, sel); });
     return crop(all, QRect(0, r.y - r.intParam(QStringLiteral("top"), 102), r.width, r.height));
 }
 
@@ -664,8 +687,8 @@ QImage qor(const Row& r, Studio& s)
     p.fillPath(disc, QColor(255, 255, 255, 40));
     stroke(p, disc, goldLight(), 1.2);
     glyph(p, QStringLiteral("globe"), QRectF(15, body.center().y() - 10, 20, 20), Qt::white);
-    text(p, QRectF(48, 8, body.width() - 50, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Visit Corvell"),
-         gothic(15), Qt::white, QColor(0, 0, 0, 110));
+    text(p, QRectF(48, 8, body.width() - 50, 22), Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Visit Corvell"), gothic(15), Qt::white, QColor(0, 0, 0, 110));
     text(p, QRectF(48, 28, body.width() - 50, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("online"),
          gothicBook(12), goldLight());
     p.end();
