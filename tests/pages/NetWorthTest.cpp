@@ -20,7 +20,6 @@
 
 #include <QFile>
 #include <QWidget>
-#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -56,14 +55,7 @@ protected:
         drive.Click(kPageX + place.left + 20, kPageY + place.top + 10);
         drive.Type(text);
     }
-    FinRecord SavedBytes()
-    {
-        const std::string bytes = ReadFileBytes(program.folder().SavedWorkFile());
-        FinRecord record{};
-        EXPECT_EQ(bytes.size(), sizeof(FinRecord));
-        std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
-        return record;
-    }
+    FinRecord SavedBytes() { return program.folder().SavedRecord(); }
     // Whether a figure row of the result page shows pure red ink.
     bool RedAt(int pageY)
     {
