@@ -9,6 +9,7 @@
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/money/SaveMorePage.h"
 
 using namespace platform;
 
@@ -35,6 +36,7 @@ constexpr PageRow kPages[] = {
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
     {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
+    {PageId::SaveMore, PageSet::Money, &Make<SaveMorePage>},
 };
 
 // The own set of each module; contact and help has none.

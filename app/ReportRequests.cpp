@@ -8,6 +8,7 @@
 #include "pages/money/AssetsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
+#include "pages/money/SaveMorePage.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Window.h"
@@ -64,6 +65,13 @@ ReportData ReportRequests::Collect(int request) const
             for (const LessonPage::Topic& topic : lesson->Topics())
                 data.headings.push_back(topic.lineCount > 1 ? topic.lines[0] + " " + topic.lines[1]
                                                             : topic.lines[0]);
+        }
+        break;
+    case 1140:
+        if (const SaveMorePage* saveMore = pages_.Get<SaveMorePage>(PageId::SaveMore)) {
+            for (int row = 0; row < SaveMorePage::kRows; ++row)
+                data.values.push_back(saveMore->RowLine(row));
+            data.values.push_back(saveMore->TotalLine());
         }
         break;
     default:

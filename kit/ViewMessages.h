@@ -21,6 +21,7 @@ inline constexpr UINT VM_SHOW_AVERAGE_BUDGET = 1034;
 inline constexpr UINT VM_BUDGET_DETAILED = 1035;
 inline constexpr UINT VM_BUDGET_QUICK = 1037;
 inline constexpr UINT VM_QUICK_START = 1039;
+inline constexpr UINT VM_SAVE_MORE_DONE = 1040; // return from how to save more
 inline constexpr UINT VM_APP_EXIT = 1041;
 inline constexpr UINT VM_TOPTEN_CLOSED = 1042; // side button 8 back to normal
 inline constexpr UINT VM_RESET_HOVER = 1044;   // hovered side buttons back to rest

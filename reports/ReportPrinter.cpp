@@ -52,6 +52,11 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
           "recent statement you can find."},
          &ReportPrinter::DrawChecklist},
         {1138, nullptr, {}, &ReportPrinter::DrawContent},
+        {1140,
+         "How To Save More",
+         {"You can save more by changing your spending habits. Below are some common areas in your",
+          "life where you can reduce your expenses:"},
+         &ReportPrinter::DrawSaveMore},
     };
     return rows;
 }

@@ -49,6 +49,7 @@ private:
     void DrawNetWorth(platform::Dc& dc);
     void DrawChecklist(platform::Dc& dc);
     void DrawContent(platform::Dc& dc);
+    void DrawSaveMore(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
 
     ReportData data_;

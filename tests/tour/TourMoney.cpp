@@ -6,6 +6,7 @@
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/money/SaveMorePage.h"
 #include "tests/tour/TourVisits.h"
 
 using namespace places;
@@ -92,4 +93,27 @@ void VisitQuickNetWorth(Tour& tour, const std::string&)
 void VisitDetailedNetWorth(Tour& tour, const std::string&)
 {
     VisitNetWorth(tour, true);
+}
+
+void VisitSaveMore(Tour& tour, const std::string&)
+{
+    CFinView* view = tour.App().FinView();
+    auto* page = view->Pages().Get<SaveMorePage>(PageId::SaveMore);
+    if (!WaitFor(page))
+        return tour.Fail("how to save more did not open");
+    tour.Capture("money-save-more", "How to save more, before any entry");
+    const char* amounts[] = {"15", "25", "20", "40", "100", "60", "8", "5"};
+    for (int row = 0; row < SaveMorePage::kRows; ++row) {
+        const platform::Rect place = page->Field(row).GetWindowRect();
+        ClickPage(tour, place.left + 20, place.top + 10);
+        tour.Drive().Type(amounts[row]);
+    }
+    tour.Drive().Key(Qt::Key_Return);
+    if (page->YearlyTotal() != 12 * (15 + 20 + 40 + 100 + 60) + 52 * (25 + 8) + 250 * 5)
+        tour.Fail("how to save more did not total a year of savings");
+    tour.Capture("money-save-more-filled", "How to save more: a year of savings");
+    tour.CaptureReport("save-more", 1140);
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the return of how to save more did not lead to the chooser");
 }

@@ -56,3 +56,4 @@ void VisitVideo(Tour& tour, const std::string& module);
 // Money management.
 void VisitQuickNetWorth(Tour& tour, const std::string& module);
 void VisitDetailedNetWorth(Tour& tour, const std::string& module);
+void VisitSaveMore(Tour& tour, const std::string& module);
