@@ -7,6 +7,7 @@
 #include "kit/Modules.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/ChecklistPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
 #include "pages/money/SaveMorePage.h"
@@ -34,6 +35,7 @@ constexpr PageRow kPages[] = {
     {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
     {PageId::Checklist, PageSet::Money, &Make<ChecklistPage>},
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
+    {PageId::Emergencies, PageSet::Money, &Make<EmergenciesPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
     {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
     {PageId::SaveMore, PageSet::Money, &Make<SaveMorePage>},

@@ -24,6 +24,7 @@ enum class PageId {
     Assets,      // "IDD_Assets"
     Liabilities, // "IDD_Liabilities"
     NetWorth,    // "IDD_Networth"
+    Emergencies, // "IDD_EmList", the emergencies list
     SaveMore,    // "IDD_Fix", how to save more
 };
 

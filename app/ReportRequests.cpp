@@ -7,6 +7,7 @@
 #include "kit/NumberFormat.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/ChecklistPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/SaveMorePage.h"
 #include "platform/MessageBox.h"
@@ -62,9 +63,15 @@ ReportData ReportRequests::Collect(int request) const
         if (const LessonPage* lesson = pages_.Get<LessonPage>(PageId::Lesson)) {
             data.key = lesson->Key();
             data.secondPart = lesson->PrintSecondPart();
-            for (const LessonPage::Topic& topic : lesson->Topics())
+            for (const LessonPage::Topic& topic : lesson->Topics()) {
                 data.headings.push_back(topic.lineCount > 1 ? topic.lines[0] + " " + topic.lines[1]
                                                             : topic.lines[0]);
+                data.headingFiles.push_back(lesson->TopicFile(static_cast<int>(data.headingFiles.size())));
+            }
+            // The plan names the emergencies chosen on the list page.
+            const auto* emergencies = pages_.Get<EmergenciesPage>(PageId::Emergencies);
+            for (int k = 0; data.key == "plan" && emergencies && k < EmergenciesPage::kBoxes; ++k)
+                data.values.push_back(emergencies->ChosenText(k));
         }
         break;
     case 1140:

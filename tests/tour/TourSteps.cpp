@@ -51,10 +51,9 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
 {
     // In the order of the choices on each chooser.
     static const std::vector<ChoiceVisit> rows = {
-        {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth},
-        {"MAN3", 2, &VisitSaveMore},      {"MAN4", 0, &VisitLesson},
-        {"CRED2", 0, &VisitLesson},       {"CRED4", 0, &VisitText},
-        {"CRED4", 1, &VisitLesson},       {"CRED4", 2, &VisitText},
+        {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth}, {"MAN3", 2, &VisitSaveMore},
+        {"MAN4", 0, &VisitLesson},        {"MAN4", 1, &VisitEmergencies},      {"CRED2", 0, &VisitLesson},
+        {"CRED4", 0, &VisitText},         {"CRED4", 1, &VisitLesson},          {"CRED4", 2, &VisitText},
         {"PLAN3", 0, &VisitLesson},       {"PLAN4", 0, &VisitLesson},
     };
     return rows;

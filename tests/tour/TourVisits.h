@@ -57,3 +57,4 @@ void VisitVideo(Tour& tour, const std::string& module);
 void VisitQuickNetWorth(Tour& tour, const std::string& module);
 void VisitDetailedNetWorth(Tour& tour, const std::string& module);
 void VisitSaveMore(Tour& tour, const std::string& module);
+void VisitEmergencies(Tour& tour, const std::string& module);
