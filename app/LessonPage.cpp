@@ -265,8 +265,12 @@ void LessonPage::ReadList()
     ItemListOptions options;
     options.blankMarkers = true;
     options.capacity = kMaxTopics * 2;
+    const std::vector<ContentItem> items =
+        key_ == "plan" && !unsavedPlan_.empty()
+            ? ParseItemList(SplitLines(unsavedPlan_), options)
+            : ReadItemList(ContentFilePath("data\\", key_ + ".txt"), options);
     int row = 0;
-    for (const ContentItem& item : ReadItemList(ContentFilePath("data\\", key_ + ".txt"), options)) {
+    for (const ContentItem& item : items) {
         if (item.IsGap()) {
             ++row;
             continue;

@@ -41,8 +41,16 @@ public:
     const std::string& TextFile() const { return textFile_; }
     std::vector<std::string> InstructionLines() const;
 
-    // The ranked suggestion numbers (0 to 13) of the emergency plan.
-    void SetRanking(std::vector<int> ranking) { ranking_ = std::move(ranking); }
+    // The emergency plan: its ranked suggestion numbers (0 to 13), and its
+    // list when the plan could not be written to its file (empty when it
+    // was): the page then lists that instead of what the file holds.
+    void SetPlan(std::vector<int> ranking, std::string unsavedList)
+    {
+        ranking_ = std::move(ranking);
+        unsavedPlan_ = std::move(unsavedList);
+    }
+    // The file that topic `index` (from 0) opens.
+    std::string TopicFile(int index) const;
     // The risk score, -1 until the risk survey has been completed.
     void SetRiskScore(int score) { riskScore_ = score; }
     int RiskScore() const { return riskScore_; }
@@ -60,7 +68,6 @@ protected:
 
 private:
     bool IsInvest() const;
-    std::string TopicFile(int index) const;
     void ReadList();
     void ReadText(int index);
     void LayOutTopics();
@@ -78,6 +85,7 @@ private:
     int openTopic_ = 0;
     int hoveredTopic_ = -1;
     std::vector<int> ranking_;
+    std::string unsavedPlan_;
     int riskScore_ = -1;
     bool printSecondPart_ = false;
     platform::Bitmap background_;

@@ -10,8 +10,10 @@
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/money/SaveMorePage.h"
 
 using namespace platform;
 
@@ -36,11 +38,13 @@ constexpr PageRow kPages[] = {
     {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
     {PageId::Checklist, PageSet::Money, &Make<ChecklistPage>},
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
+    {PageId::Emergencies, PageSet::Money, &Make<EmergenciesPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
     {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
     {PageId::Budget, PageSet::Money, &Make<BudgetPage>},
     {PageId::AverageBudget, PageSet::Money, &Make<AverageBudgetPage>},
     {PageId::BudgetResults, PageSet::Money, &Make<BudgetResultsPage>},
+    {PageId::SaveMore, PageSet::Money, &Make<SaveMorePage>},
 };
 
 // The own set of each module; contact and help has none.

@@ -27,6 +27,8 @@ enum class PageId {
     Budget,        // "IDD_Budget", the monthly budget
     AverageBudget, // "IDD_Typ"
     BudgetResults, // "IDD_Comp"
+    Emergencies,   // "IDD_EmList", the emergencies list
+    SaveMore,      // "IDD_Fix", how to save more
 };
 
 enum class PageSet {

@@ -9,7 +9,9 @@
 #include "pages/money/AverageBudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
+#include "pages/money/SaveMorePage.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Window.h"
@@ -81,9 +83,22 @@ ReportData ReportRequests::Collect(int request) const
         if (const LessonPage* lesson = pages_.Get<LessonPage>(PageId::Lesson)) {
             data.key = lesson->Key();
             data.secondPart = lesson->PrintSecondPart();
-            for (const LessonPage::Topic& topic : lesson->Topics())
+            for (const LessonPage::Topic& topic : lesson->Topics()) {
                 data.headings.push_back(topic.lineCount > 1 ? topic.lines[0] + " " + topic.lines[1]
                                                             : topic.lines[0]);
+                data.headingFiles.push_back(lesson->TopicFile(static_cast<int>(data.headingFiles.size())));
+            }
+            // The plan names the emergencies chosen on the list page.
+            const auto* emergencies = pages_.Get<EmergenciesPage>(PageId::Emergencies);
+            for (int k = 0; data.key == "plan" && emergencies && k < EmergenciesPage::kBoxes; ++k)
+                data.values.push_back(emergencies->ChosenText(k));
+        }
+        break;
+    case 1140:
+        if (const SaveMorePage* saveMore = pages_.Get<SaveMorePage>(PageId::SaveMore)) {
+            for (int row = 0; row < SaveMorePage::kRows; ++row)
+                data.values.push_back(saveMore->RowLine(row));
+            data.values.push_back(saveMore->TotalLine());
         }
         break;
     default:

@@ -1,5 +1,6 @@
 #include "app/Switchboard.h"
 
+#include "app/LessonPage.h"
 #include "app/ModuleNavigation.h"
 #include "app/SideButtonBar.h"
 #include "app/WebPage.h"
@@ -9,6 +10,7 @@
 #include "kit/ViewMessages.h"
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "platform/Framework.h"
 #include "platform/Sound.h"
 
@@ -37,6 +39,7 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_PRINT_NET_WORTH,        false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_PRINT_CHECKLIST,        false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_PRINT_LESSON,           false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_SAVE_MORE,        false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_CHOOSER_MAN3,           false, PageId::Chooser, "MAN3",        nullptr, nullptr},
     {VM_BUDGET_DETAILED,        false, PageId::Budget,  BudgetPage::kFirstScreen, nullptr, nullptr},
     {VM_BUDGET_QUICK,           false, PageId::Budget,  BudgetPage::kSecondScreen, nullptr, nullptr},
@@ -51,7 +54,10 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_APP_EXIT,               false, PageId::None, nullptr,       nullptr, &S::PostAppExit},
     {VM_TOPTEN_CLOSED,          false, PageId::None, nullptr,       nullptr, &S::SideButtonToNormal},
     {VM_RESET_HOVER,            false, PageId::None, nullptr,       nullptr, &S::ResetHoveredButtons},
+    {VM_SHOW_SAVE_MORE,         false, PageId::SaveMore, nullptr,      nullptr, nullptr},
     {VM_LESSON_EMER,            false, PageId::Lesson,  "emer",        "man4a", nullptr},
+    {VM_SHOW_EMERGENCIES,       false, PageId::Emergencies, nullptr,   "man4b", nullptr},
+    {VM_LESSON_PLAN,            false, PageId::Lesson,  "plan",        nullptr, &S::HandPlanToLesson},
     {VM_CHOOSER_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
     {VM_SECTION_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
     {VM_LESSON_PCONS,           false, PageId::Lesson,  "pcons",       "cred2a", nullptr},
@@ -170,6 +176,17 @@ void Switchboard::BackFromAssets(UINT)
     // The detailed analysis began at the checklist, the quick one at the
     // section's chooser.
     Show(App().Flags().detailedAnalysis ? PageId::Checklist : PageId::Chooser, nullptr);
+}
+
+void Switchboard::HandPlanToLesson(UINT)
+{
+    const auto* emergencies = pages_.Get<EmergenciesPage>(PageId::Emergencies);
+    auto* lesson = pages_.Get<LessonPage>(PageId::Lesson);
+    if (!emergencies || !lesson)
+        return;
+    // A plan that did not reach its file is listed from the page itself.
+    const EmergencyPlan& plan = emergencies->Plan();
+    lesson->SetPlan(plan.Ranking(), emergencies->PlanSaved() ? std::string() : plan.Text());
 }
 
 void Switchboard::ShowMainMenu(UINT)

@@ -44,6 +44,7 @@ private:
     void StartDetailedAnalysis(platform::UINT);
     void StartQuickAnalysis(platform::UINT);
     void BackFromAssets(platform::UINT);
+    void HandPlanToLesson(platform::UINT);
     void ShowMainMenu(platform::UINT);
     void ShowTopTen(platform::UINT);
     void TopTenNext(platform::UINT);

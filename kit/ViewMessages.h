@@ -23,6 +23,7 @@ inline constexpr UINT VM_AVERAGE_BUDGET_DONE = 1036; // return from the average 
 inline constexpr UINT VM_BUDGET_QUICK = 1037;
 inline constexpr UINT VM_BUDGET_RESULTS_DONE = 1038; // return from the budget results
 inline constexpr UINT VM_QUICK_START = 1039;
+inline constexpr UINT VM_SAVE_MORE_DONE = 1040; // return from how to save more
 inline constexpr UINT VM_APP_EXIT = 1041;
 inline constexpr UINT VM_TOPTEN_CLOSED = 1042; // side button 8 back to normal
 inline constexpr UINT VM_RESET_HOVER = 1044;   // hovered side buttons back to rest

@@ -100,7 +100,9 @@ void ReportPrinter::DrawContent(Dc& dc)
     int y = lesson->firstY;
     for (size_t h = first; h < last; ++h) {
         const std::string& heading = data_.headings[h];
-        const std::string path = ContentFilePath("data\\", data_.key + std::to_string(h + 1) + ".txt");
+        const std::string path = h < data_.headingFiles.size()
+                                     ? data_.headingFiles[h]
+                                     : ContentFilePath("data\\", data_.key + std::to_string(h + 1) + ".txt");
         bool opened = false;
         const std::vector<std::string> entries = ReadEntries(path, opened);
         if (!opened)

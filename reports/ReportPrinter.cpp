@@ -65,6 +65,11 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
          {},
          &ReportPrinter::DrawBudgetResults,
          &ReportPrinter::BudgetResultsIntroduction},
+        {1140,
+         "How To Save More",
+         {"You can save more by changing your spending habits. Below are some common areas in your",
+          "life where you can reduce your expenses:"},
+         &ReportPrinter::DrawSaveMore},
     };
     return rows;
 }
@@ -103,6 +108,12 @@ const report::LessonReport* report::FindLessonReport(const std::string& key)
          {"The following is a list of typical emergencies that you may want to consider",
           "when you are planning for emergencies."},
          140},
+        {"plan",
+         "Emergency Expense Plan",
+         {"The most important emergencies that you are planning for are:",
+          "The following suggestions will help you plan for the financial emergencies that you have "
+          "identified."},
+         195},
         {"goal",
          "View Typical Goals",
          {"Below is a list of typical goals for American households that will identify your needs. "},
@@ -157,7 +168,9 @@ std::vector<std::string> ReportPrinter::Introduction() const
     if (row && row->title)
         return row->introduction;
     const LessonReport* lesson = FindLessonReport(data_.key);
-    return lesson ? lesson->introduction : std::vector<std::string>{};
+    if (!lesson)
+        return {};
+    return data_.key == "plan" ? PlanIntroduction(lesson->introduction) : lesson->introduction;
 }
 
 void ReportPrinter::Text(Dc& dc, int x, int y, const std::string& text)

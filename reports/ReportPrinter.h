@@ -19,6 +19,10 @@ struct ReportData {
     std::vector<std::string> headings; // the lesson's topics
     bool secondPart = false;           // "invest": the second half of its topics
     std::array<bool, 10> ticks{};      // the checklist's marks
+
+    // The file each of the lesson's topics opens; without them, the
+    // lesson's numbered files.
+    std::vector<std::string> headingFiles;
 };
 
 class ReportPrinter {
@@ -57,7 +61,10 @@ private:
     // from `y` down, a row every 12 units; an empty label leaves its row blank.
     void DrawTwoColumns(platform::Dc& dc, int y, int valueRight,
                         const std::vector<std::pair<std::string, std::string>>& rows);
+    void DrawSaveMore(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
+    // The plan's introduction: its first line, the five emergencies and its last line.
+    std::vector<std::string> PlanIntroduction(const std::vector<std::string>& lines) const;
 
     ReportData data_;
     std::vector<PrintedLine> printed_;

@@ -227,7 +227,7 @@ TEST_F(SectionPages, EmergencyPlanOpensTheRankedSuggestions)
     view.SendMessage(VM_LESSON_EMER);
     LessonPage* lesson = view.Lesson();
     ASSERT_TRUE(lesson->IsWindowVisible());
-    lesson->SetRanking({4, 0, 13, 2, 7, 1, 3, 5, 6, 8});
+    lesson->SetPlan({4, 0, 13, 2, 7, 1, 3, 5, 6, 8}, {});
     lesson->open("plan");
     lesson->Invalidate();
     ASSERT_EQ(lesson->Topics().size(), 3u);

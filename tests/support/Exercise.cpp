@@ -1,7 +1,5 @@
 #include "tests/support/Exercise.h"
 
-#include <cstring>
-
 void ExerciseTest::OpenSection(int menuItem, int section)
 {
     program.EnterFromMenu(menuItem);
@@ -13,13 +11,4 @@ void ExerciseTest::Choose(int choice)
 {
     const ImageButton& b = view().Chooser()->Choice(choice);
     ClickPage(b.X() + b.Width() / 2, b.Y() + b.Height() / 2);
-}
-
-FinRecord ExerciseTest::SavedBytes()
-{
-    const std::string bytes = ReadFileBytes(program.folder().SavedWorkFile());
-    FinRecord record{};
-    EXPECT_EQ(bytes.size(), sizeof(FinRecord));
-    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
-    return record;
 }

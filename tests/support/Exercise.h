@@ -27,7 +27,7 @@ protected:
     // Clicks a point of the page area, in page coordinates.
     void ClickPage(int x, int y) { drive.Click(places::kPageX + x, places::kPageY + y); }
     // The saved-work file as it is now.
-    FinRecord SavedBytes();
+    FinRecord SavedBytes() { return program.folder().SavedRecord(); }
 
     CFinView& view() { return program.view(); }
     template <class Page> Page* Get(PageId id) { return view().Pages().Get<Page>(id); }

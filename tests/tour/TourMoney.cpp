@@ -1,17 +1,25 @@
 // The tour's walks through the money-management exercises.
 #include "app/CFinApp.h"
 #include "app/CFinView.h"
+#include "app/CMainFrame.h"
 #include "app/ChooserPage.h"
+#include "app/LessonPage.h"
 #include "kit/DetailPanel.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/AverageBudgetPage.h"
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/ChecklistPage.h"
+#include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/money/SaveMorePage.h"
 #include "tests/tour/TourVisits.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QPainter>
 #include <QTest>
 
 using namespace places;
@@ -191,4 +199,83 @@ void VisitAverageBudget(Tour& tour, const std::string&)
     tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return
     if (!WaitFor(view->Chooser()))
         tour.Fail("the average budget's return did not lead to the chooser");
+}
+
+void VisitSaveMore(Tour& tour, const std::string&)
+{
+    CFinView* view = tour.App().FinView();
+    auto* page = view->Pages().Get<SaveMorePage>(PageId::SaveMore);
+    if (!WaitFor(page))
+        return tour.Fail("how to save more did not open");
+    tour.Capture("money-save-more", "How to save more, before any entry");
+    const char* amounts[] = {"15", "25", "20", "40", "100", "60", "8", "5"};
+    for (int row = 0; row < SaveMorePage::kRows; ++row) {
+        const platform::Rect place = page->Field(row).GetWindowRect();
+        ClickPage(tour, place.left + 20, place.top + 10);
+        tour.Drive().Type(amounts[row]);
+    }
+    tour.Drive().Key(Qt::Key_Return);
+    if (page->YearlyTotal() != 12 * (15 + 20 + 40 + 100 + 60) + 52 * (25 + 8) + 250 * 5)
+        tour.Fail("how to save more did not total a year of savings");
+    tour.Capture("money-save-more-filled", "How to save more: a year of savings");
+    tour.CaptureReport("save-more", 1140);
+    tour.Drive().Click(kNavNext.x(), kNavNext.y()); // return, where next stands
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("the return of how to save more did not lead to the chooser");
+}
+
+void VisitEmergencies(Tour& tour, const std::string& module)
+{
+    CFinView* view = tour.App().FinView();
+    auto* page = view->Pages().Get<EmergenciesPage>(PageId::Emergencies);
+    if (!WaitFor(page))
+        return tour.Fail("the emergencies list did not open");
+    tour.Capture("money-emergencies", "Your emergencies list, nothing chosen");
+
+    // The first box's list, opened by its arrow.
+    const platform::Rect first = page->Box(0).GetWindowRect();
+    ClickPage(tour, first.right - 8, first.top + first.Height() / 2);
+    auto* combo = static_cast<QComboBox*>(page->Box(0).Widget());
+    QAbstractItemView* list = combo->view();
+    if (!Driver::Until([&] { return page->Box(0).IsDropped(); }))
+        return tour.Fail("the list of the first emergency did not open");
+    tour.Capture("money-emergencies-list", "The alternatives of an emergency box", [&](QImage& shot) {
+        // The list is a window of its own, which a grab of the main window leaves out.
+        QWidget* popup = list->window();
+        const QPoint origin =
+            tour.App().MainFrame()->Widget()->mapFromGlobal(popup->mapToGlobal(QPoint(0, 0)));
+        QPainter(&shot).drawPixmap(origin, popup->grab());
+    });
+    Driver::Settle(QApplication::doubleClickInterval() + 50); // the opening click's end is ignored
+    const QRect item = list->visualRect(list->model()->index(0, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+    Driver::Until([&] { return !page->Box(0).IsDropped(); });
+
+    // The second by the arrow keys, the third typed.
+    const platform::Rect second = page->Box(1).GetWindowRect();
+    ClickPage(tour, second.left + 20, second.top + second.Height() / 2);
+    for (int i = 0; i < 4; ++i) // the first Down picks the first alternative
+        tour.Drive().Key(Qt::Key_Down);
+    const platform::Rect third = page->Box(2).GetWindowRect();
+    ClickPage(tour, third.left + 20, third.top + third.Height() / 2);
+    tour.Drive().Type("Flooded basement");
+    if (page->Box(0).GetCurSel() != 0 || page->Box(1).GetCurSel() != 3)
+        tour.Fail("the emergency boxes did not take their choices");
+    tour.Capture("money-emergencies-filled", "Your emergencies list: chosen and typed emergencies");
+
+    tour.Drive().Click(kNavNext.x(), kNavNext.y());
+    LessonPage* lesson = view->Lesson();
+    if (!WaitFor(lesson) || lesson->Key() != "plan" || lesson->Topics().empty())
+        return tour.Fail("the emergencies list did not lead to the plan");
+    VisitLesson(tour, module);
+
+    tour.Drive().Click(kNavBack.x(), kNavBack.y());
+    if (!WaitFor(page))
+        return tour.Fail("back from the plan did not show the emergencies list");
+    if (page->Box(0).GetCurSel() != 0 || page->Box(2).GetText() != "Flooded basement")
+        tour.Fail("the emergencies list did not keep its choices");
+    tour.Capture("money-emergencies-again", "Your emergencies list, back from the plan");
+    tour.Drive().Click(kNavBack.x(), kNavBack.y());
+    if (!WaitFor(view->Chooser()))
+        tour.Fail("back from the emergencies list did not lead to the chooser");
 }

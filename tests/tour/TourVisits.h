@@ -53,3 +53,5 @@ void VisitQuickNetWorth(Tour& tour, const std::string& module);
 void VisitDetailedNetWorth(Tour& tour, const std::string& module);
 void VisitBudget(Tour& tour, const std::string& module);
 void VisitAverageBudget(Tour& tour, const std::string& module);
+void VisitSaveMore(Tour& tour, const std::string& module);
+void VisitEmergencies(Tour& tour, const std::string& module);
