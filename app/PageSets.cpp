@@ -9,6 +9,8 @@
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/planning/ChartPage.h"
+#include "pages/planning/GoalsPage.h"
 
 using namespace platform;
 
@@ -35,6 +37,8 @@ constexpr PageRow kPages[] = {
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
     {PageId::NetWorth, PageSet::Money, &Make<NetWorthPage>},
+    {PageId::Chart, PageSet::Planning, &Make<ChartPage>},
+    {PageId::Goals, PageSet::Planning, &Make<GoalsPage>},
 };
 
 // The own set of each module; contact and help has none.

@@ -24,6 +24,9 @@ enum class PageId {
     Assets,      // "IDD_Assets"
     Liabilities, // "IDD_Liabilities"
     NetWorth,    // "IDD_Networth"
+    // Planning.
+    Chart, // "IDD_Growth", the growth, dwindle and meet-goal charts
+    Goals, // "IDD_Define"
 };
 
 enum class PageSet {

@@ -8,6 +8,7 @@
 #include "pages/money/AssetsPage.h"
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
+#include "pages/planning/ChartPage.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Window.h"
@@ -65,6 +66,11 @@ ReportData ReportRequests::Collect(int request) const
                 data.headings.push_back(topic.lineCount > 1 ? topic.lines[0] + " " + topic.lines[1]
                                                             : topic.lines[0]);
         }
+        break;
+    case 1139:
+    case 1141:
+        if (ChartPage* chart = pages_.Get<ChartPage>(PageId::Chart))
+            data.chart = [chart](Dc& dc) { return chart->PrintChart(dc); };
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 #include "platform/Dc.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct ReportData {
     std::vector<std::string> headings; // the lesson's topics
     bool secondPart = false;           // "invest": the second half of its topics
     std::array<bool, 10> ticks{};      // the checklist's marks
+    // A chart report's chart: draws it onto the page in print colours and
+    // gives the figure lines printed with it.
+    std::function<std::vector<std::string>(platform::Dc&)> chart;
 };
 
 class ReportPrinter {
@@ -49,6 +53,8 @@ private:
     void DrawNetWorth(platform::Dc& dc);
     void DrawChecklist(platform::Dc& dc);
     void DrawContent(platform::Dc& dc);
+    void DrawGrowthChart(platform::Dc& dc);
+    void DrawGoalsChart(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
 
     ReportData data_;

@@ -56,14 +56,6 @@ protected:
         drive.Click(kPageX + place.left + 20, kPageY + place.top + 10);
         drive.Type(text);
     }
-    FinRecord SavedBytes()
-    {
-        const std::string bytes = ReadFileBytes(program.folder().SavedWorkFile());
-        FinRecord record{};
-        EXPECT_EQ(bytes.size(), sizeof(FinRecord));
-        std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
-        return record;
-    }
     // Whether a figure row of the result page shows pure red ink.
     bool RedAt(int pageY)
     {
@@ -107,7 +99,7 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
 
     // Every amount stands at its place in the file, the liabilities in the
     // record's own order and the taxes in their own field.
-    const FinRecord saved = SavedBytes();
+    const FinRecord saved = program.folder().SavedRecord();
     const int quickAssets[] = {1500, 2400, 6000, 185000, 9500, 4000, 12000, 500};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(saved.quickAssets[i], quickAssets[i]) << i;
@@ -193,7 +185,7 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     Click(kNext);
     auto* assets = Get<AssetsPage>(PageId::Assets);
     ASSERT_TRUE(Driver::Until([&] { return Visible(assets); }));
-    EXPECT_EQ(SavedBytes().analysisChecklist[6], 1);
+    EXPECT_EQ(program.folder().SavedRecord().analysisChecklist[6], 1);
     ASSERT_TRUE(assets->Detailed());
     Grab(*assets);
 
@@ -244,7 +236,7 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     ASSERT_TRUE(Driver::Until([&] { return Visible(result); }));
     Grab(*result);
     EXPECT_EQ(result->NetWorth(), 1250 - 100);
-    const FinRecord saved = SavedBytes();
+    const FinRecord saved = program.folder().SavedRecord();
     EXPECT_EQ(saved.assetsCash[0], 1000);
     EXPECT_EQ(saved.assetsCash[2], 250);
     EXPECT_EQ(saved.liabTaxes[1], 100);
@@ -278,8 +270,8 @@ TEST_F(NetWorth, SubItemsTypedWhenTheUserLeavesByASideButtonAreKept)
     drive.Click(kSideX, kSectionY[0]);
     ASSERT_TRUE(Driver::Until([&] { return !Visible(assets); }));
     EXPECT_FALSE(panel->IsShowing());
-    EXPECT_EQ(SavedBytes().assetsChecking[0], 300);
-    EXPECT_EQ(SavedBytes().totalAssets, 300);
+    EXPECT_EQ(program.folder().SavedRecord().assetsChecking[0], 300);
+    EXPECT_EQ(program.folder().SavedRecord().totalAssets, 300);
 
     // Back on the worksheet the line shows it.
     view().SendMessage(VM_DETAILED_ASSETS);

@@ -9,6 +9,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
+#include <cstring>
 #include <gtest/gtest.h>
 
 ProgramFolder::ProgramFolder(const std::set<std::string>& omit)
@@ -31,6 +33,15 @@ ProgramFolder::ProgramFolder(const std::set<std::string>& omit)
                 QFile::link(sub.filePath(file), here.filePath(entry + "/" + file));
         }
     }
+}
+
+FinRecord ProgramFolder::SavedRecord() const
+{
+    const std::string bytes = ReadFileBytes(SavedWorkFile());
+    FinRecord record{};
+    EXPECT_EQ(bytes.size(), sizeof(FinRecord));
+    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
+    return record;
 }
 
 RunningProgram::RunningProgram(bool disc, const std::set<std::string>& omit) : folder_(omit), app_(folder_)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/CFinApp.h"
+#include "data/FinRecord.h"
 #include "tests/support/Recorders.h"
 
 #include <QTemporaryDir>
@@ -17,6 +18,9 @@ public:
     explicit ProgramFolder(const std::set<std::string>& omit = {});
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     std::string SavedWorkFile() const { return Path() + "findata.zem"; }
+    // The saved-work file read byte by byte into the record's layout; a
+    // file of another size fails the test.
+    FinRecord SavedRecord() const;
 
 private:
     QTemporaryDir dir_;
