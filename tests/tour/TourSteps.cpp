@@ -54,8 +54,9 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
         {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth},
         {"MAN4", 0, &VisitLesson},        {"CRED2", 0, &VisitLesson},
         {"CRED4", 0, &VisitText},         {"CRED4", 1, &VisitLesson},
-        {"CRED4", 2, &VisitText},         {"PLAN3", 0, &VisitLesson},
-        {"PLAN4", 0, &VisitLesson},
+        {"CRED4", 2, &VisitText},         {"PLAN2", 1, &VisitGrowthChart},
+        {"PLAN2", 2, &VisitDwindleChart}, {"PLAN3", 0, &VisitLesson},
+        {"PLAN3", 1, &VisitGoals},        {"PLAN4", 0, &VisitLesson},
     };
     return rows;
 }

@@ -56,3 +56,8 @@ void VisitVideo(Tour& tour, const std::string& module);
 // Money management.
 void VisitQuickNetWorth(Tour& tour, const std::string& module);
 void VisitDetailedNetWorth(Tour& tour, const std::string& module);
+
+// Planning.
+void VisitGrowthChart(Tour& tour, const std::string& module);
+void VisitDwindleChart(Tour& tour, const std::string& module);
+void VisitGoals(Tour& tour, const std::string& module);
