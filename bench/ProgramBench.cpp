@@ -1,13 +1,15 @@
 // Whole-program figures beside their floor on the same machine in the same
 // run: start-up to the painted main menu against an empty 640x480 window,
-// page switches against one 640x480 blit, a full repaint of the view, and
-// peak memory against the empty window's.
+// page switches and one step of a dragged chart slider against one 640x480
+// blit, a full repaint of the view, and peak memory against the empty
+// window's.
 //   fiscova_programbench            runs everything and prints the table
 #include "app/CFinApp.h"
 #include "app/CFinView.h"
 #include "app/CMainFrame.h"
 #include "app/MainMenu.h"
 #include "kit/ViewMessages.h"
+#include "pages/planning/ChartPage.h"
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
@@ -234,6 +236,28 @@ int Measure(int argc, char** argv)
         view.UpdateWindow();
         repaints.push_back(t.nsecsElapsed() / 1e6);
     }
+
+    // One step of the dwindle chart's slider while the user drags its thumb:
+    // the chart redrawn and the window repainted.
+    drive.Click(64, 369);                // the side button back to the main menu
+    drive.Click(200, 240 + 42 * 3 + 15); // planning
+    Driver::Settle(100);
+    view.SendMessage(VM_CHART_DWINDLE);
+    app.MainFrame()->Widget()->repaint();
+    QWidget* slider = view.Pages().Get<ChartPage>(PageId::Chart)->InflationSlider().Widget();
+    const int middle = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(8, middle));
+    std::vector<double> sliderSteps;
+    for (int i = 0; i < 200; ++i) {
+        const int x = 8 + (i % 100) * (slider->width() - 16) / 100;
+        QElapsedTimer t;
+        t.start();
+        SendMouseMove(slider, QPoint(x, middle), Qt::LeftButton);
+        app.MainFrame()->Widget()->repaint();
+        sliderSteps.push_back(t.nsecsElapsed() / 1e6);
+    }
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(8, middle));
+
     app.ExitInstance();
 
     const double startEmpty = Median(emptyMs);
@@ -244,6 +268,8 @@ int Measure(int argc, char** argv)
                 startProgram, startEmpty, startProgram / startEmpty);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f  (target < 4 ms)\n", "median page switch (blit = floor)",
                 medianSwitch, blit, medianSwitch / blit);
+    std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "dwindle slider step (blit = floor)", Median(sliderSteps),
+                blit, Median(sliderSteps) / blit);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "full repaint of the view (blit = floor)",
                 Median(repaints), blit, Median(repaints) / blit);
     std::printf("%-38s %8.1f ms %8.1f ms %8.1f\n", "print request to the finished PDF", Median(prints),
