@@ -14,6 +14,8 @@
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
 #include "pages/money/SaveMorePage.h"
+#include "pages/planning/ChartPage.h"
+#include "pages/planning/GoalsPage.h"
 
 using namespace platform;
 
@@ -45,6 +47,8 @@ constexpr PageRow kPages[] = {
     {PageId::AverageBudget, PageSet::Money, &Make<AverageBudgetPage>},
     {PageId::BudgetResults, PageSet::Money, &Make<BudgetResultsPage>},
     {PageId::SaveMore, PageSet::Money, &Make<SaveMorePage>},
+    {PageId::Chart, PageSet::Planning, &Make<ChartPage>},
+    {PageId::Goals, PageSet::Planning, &Make<GoalsPage>},
 };
 
 // The own set of each module; contact and help has none.

@@ -29,6 +29,9 @@ enum class PageId {
     BudgetResults, // "IDD_Comp"
     Emergencies,   // "IDD_EmList", the emergencies list
     SaveMore,      // "IDD_Fix", how to save more
+    // Planning.
+    Chart, // "IDD_Growth", the growth, dwindle and meet-goal charts
+    Goals, // "IDD_Define"
 };
 
 enum class PageSet {

@@ -12,6 +12,7 @@
 #include "pages/money/EmergenciesPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/SaveMorePage.h"
+#include "pages/planning/ChartPage.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Window.h"
@@ -100,6 +101,11 @@ ReportData ReportRequests::Collect(int request) const
                 data.values.push_back(saveMore->RowLine(row));
             data.values.push_back(saveMore->TotalLine());
         }
+        break;
+    case 1139:
+    case 1141:
+        if (ChartPage* chart = pages_.Get<ChartPage>(PageId::Chart))
+            data.chart = [chart](Dc& dc) { return chart->PrintChart(dc); };
         break;
     default:
         break;

@@ -1,7 +1,8 @@
 // Whole-program figures beside their floor on the same machine in the same
 // run: start-up to the painted main menu against an empty 640x480 window,
-// page switches against one 640x480 blit, a full repaint of the view, and
-// peak memory against the empty window's.
+// page switches and one step of a dragged chart slider against one 640x480
+// blit, a full repaint of the view, and peak memory against the empty
+// window's.
 //   fiscova_programbench            runs everything and prints the table
 #include "app/CFinApp.h"
 #include "app/CFinView.h"
@@ -9,6 +10,7 @@
 #include "app/MainMenu.h"
 #include "kit/ViewMessages.h"
 #include "pages/money/AverageBudgetPage.h"
+#include "pages/planning/ChartPage.h"
 #include "platform/Dialog.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
@@ -130,6 +132,25 @@ double BlitMs()
     return Median(times);
 }
 
+// Times each step of a drag of the slider's thumb along its track: the
+// move and the repaint of the window.
+std::vector<double> DragSteps(CFinApp& app, QWidget* slider)
+{
+    const int middle = slider->height() / 2;
+    QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, QPoint(8, middle));
+    std::vector<double> steps;
+    for (int i = 0; i < 200; ++i) {
+        const int x = 8 + (i % 100) * (slider->width() - 16) / 100;
+        QElapsedTimer t;
+        t.start();
+        SendMouseMove(slider, QPoint(x, middle), Qt::LeftButton);
+        app.MainFrame()->Widget()->repaint();
+        steps.push_back(t.nsecsElapsed() / 1e6);
+    }
+    QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, QPoint(8, middle));
+    return steps;
+}
+
 struct PageStep {
     const char* name;
     int menuItem; // the module it lives in
@@ -222,22 +243,15 @@ int Measure(int argc, char** argv)
         std::printf("%-20s %10.2f %10.1f\n", step.name, median, median / blit);
     }
 
-    // One step of the average budget's slider: the chart computed, drawn
-    // off screen, copied onto the page and presented.
-    drive.Click(64, 369);
-    drive.Click(200, 240 + 42 + 15);
+    // One step of the average budget's slider while the user drags it: the
+    // chart computed, drawn off screen, copied onto the page and presented.
+    drive.Click(64, 369);            // the side button back to the main menu
+    drive.Click(200, 240 + 42 + 15); // money management
     Driver::Settle(100);
     view.SendMessage(VM_SHOW_AVERAGE_BUDGET);
-    QCoreApplication::processEvents();
-    auto* average = view.Pages().Get<AverageBudgetPage>(PageId::AverageBudget);
-    std::vector<double> sliderSteps;
-    for (int i = 0; i < 100; ++i) {
-        QElapsedTimer t;
-        t.start();
-        average->ShowPosition(i);
-        average->Widget()->repaint();
-        sliderSteps.push_back(t.nsecsElapsed() / 1e6);
-    }
+    app.MainFrame()->Widget()->repaint();
+    const std::vector<double> averageSteps =
+        DragSteps(app, view.Pages().Get<AverageBudgetPage>(PageId::AverageBudget)->IncomeSlider().Widget());
 
     // A print request on the net-worth page to the finished PDF, beside an
     // empty one-page PDF written with Qt.
@@ -267,6 +281,17 @@ int Measure(int argc, char** argv)
         view.UpdateWindow();
         repaints.push_back(t.nsecsElapsed() / 1e6);
     }
+
+    // One step of the dwindle chart's slider while the user drags it: the
+    // chart redrawn and the window repainted.
+    drive.Click(64, 369);                // the side button back to the main menu
+    drive.Click(200, 240 + 42 * 3 + 15); // planning
+    Driver::Settle(100);
+    view.SendMessage(VM_CHART_DWINDLE);
+    app.MainFrame()->Widget()->repaint();
+    const std::vector<double> dwindleSteps =
+        DragSteps(app, view.Pages().Get<ChartPage>(PageId::Chart)->InflationSlider().Widget());
+
     app.ExitInstance();
 
     const double startEmpty = Median(emptyMs);
@@ -277,10 +302,12 @@ int Measure(int argc, char** argv)
                 startProgram, startEmpty, startProgram / startEmpty);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f  (target < 4 ms)\n", "median page switch (blit = floor)",
                 medianSwitch, blit, medianSwitch / blit);
+    std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "dwindle slider step (blit = floor)", Median(dwindleSteps),
+                blit, Median(dwindleSteps) / blit);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "full repaint of the view (blit = floor)",
                 Median(repaints), blit, Median(repaints) / blit);
     std::printf("%-38s %8.2f ms %8.3f ms %8.1f\n", "average budget slider step (blit = floor)",
-                Median(sliderSteps), blit, Median(sliderSteps) / blit);
+                Median(averageSteps), blit, Median(averageSteps) / blit);
     std::printf("%-38s %8.1f ms %8.1f ms %8.1f\n", "print request to the finished PDF", Median(prints),
                 Median(emptyPdfs), Median(prints) / Median(emptyPdfs));
     std::printf("%-38s %8ld MB %8ld MB %8.2f  (target < 2)\n", "peak resident memory", programKb / 1024,

@@ -18,6 +18,7 @@ inline constexpr int kLineStep = 12;
 inline constexpr int kNoticeY = 770;
 inline constexpr int kBodyBottom = 760; // nothing of the body runs past this
 
+inline const platform::Font kIntroFont{"Arial", 11, 400};
 inline const platform::Font kBodyFont{"Arial", 12, 400};
 inline const platform::Font kBoldFont{"Arial", 12, 700};
 inline const platform::Font kUnderlinedBold{"Arial", 12, 700, false, true};

@@ -14,7 +14,6 @@ const Font kNameFont{"Arial", 17, 700};
 const Font kNoticeFont{"Arial", 8, 400};
 const Font kAddressFont{"Arial", 10, 800};
 const Font kTitleFont{"Arial", 12, 800, false, true};
-const Font kIntroFont{"Arial", 11, 400};
 
 constexpr char kAddress[] =
     "Corvell Learning for ZEM  -  2400 Larkspur Avenue, Suite 300, Marlow Springs, CO 80999";
@@ -70,6 +69,13 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
          {"You can save more by changing your spending habits. Below are some common areas in your",
           "life where you can reduce your expenses:"},
          &ReportPrinter::DrawSaveMore},
+        {1139,
+         "Growth of Money",
+         {"Below is a chart that shows you how money (in this case $100 at different",
+          "interest rates) can grow as a result of compound interest."},
+         &ReportPrinter::DrawGrowthChart},
+        // Its introduction goes with the chart's lines (ChartReports.cpp).
+        {1141, "Meeting Your Goals", {}, &ReportPrinter::DrawGoalsChart},
     };
     return rows;
 }

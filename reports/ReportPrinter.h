@@ -8,6 +8,7 @@
 #include "platform/Dc.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,6 +24,9 @@ struct ReportData {
     // The file each of the lesson's topics opens; without them, the
     // lesson's numbered files.
     std::vector<std::string> headingFiles;
+    // A chart report's chart: draws it onto the page in print colours and
+    // gives the figure lines printed with it.
+    std::function<std::vector<std::string>(platform::Dc&)> chart;
 };
 
 class ReportPrinter {
@@ -62,6 +66,8 @@ private:
     void DrawTwoColumns(platform::Dc& dc, int y, int valueRight,
                         const std::vector<std::pair<std::string, std::string>>& rows);
     void DrawSaveMore(platform::Dc& dc);
+    void DrawGrowthChart(platform::Dc& dc);
+    void DrawGoalsChart(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
     // The plan's introduction: its first line, the five emergencies and its last line.
     std::vector<std::string> PlanIntroduction(const std::vector<std::string>& lines) const;

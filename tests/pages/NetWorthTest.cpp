@@ -68,7 +68,7 @@ TEST_F(NetWorth, QuickPathTotalsBothSheetsAndKeepsEveryAmountInTheFile)
 
     // Every amount stands at its place in the file, the liabilities in the
     // record's own order and the taxes in their own field.
-    const FinRecord saved = SavedBytes();
+    const FinRecord saved = program.folder().SavedRecord();
     const int quickAssets[] = {1500, 2400, 6000, 185000, 9500, 4000, 12000, 500};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(saved.quickAssets[i], quickAssets[i]) << i;
@@ -205,7 +205,7 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     ASSERT_TRUE(Shows(result));
     Grab(*result);
     EXPECT_EQ(result->NetWorth(), 1250 - 100);
-    const FinRecord saved = SavedBytes();
+    const FinRecord saved = program.folder().SavedRecord();
     EXPECT_EQ(saved.assetsCash[0], 1000);
     EXPECT_EQ(saved.assetsCash[2], 250);
     EXPECT_EQ(saved.liabTaxes[1], 100);
@@ -239,8 +239,8 @@ TEST_F(NetWorth, SubItemsTypedWhenTheUserLeavesByASideButtonAreKept)
     drive.Click(kSideX, kSectionY[0]);
     ASSERT_TRUE(Driver::Until([&] { return !Visible(assets); }));
     EXPECT_FALSE(panel->IsShowing());
-    EXPECT_EQ(SavedBytes().assetsChecking[0], 300);
-    EXPECT_EQ(SavedBytes().totalAssets, 300);
+    EXPECT_EQ(program.folder().SavedRecord().assetsChecking[0], 300);
+    EXPECT_EQ(program.folder().SavedRecord().totalAssets, 300);
 
     // Back on the worksheet the line shows it.
     view().SendMessage(VM_DETAILED_ASSETS);

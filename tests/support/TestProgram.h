@@ -18,8 +18,8 @@ public:
     explicit ProgramFolder(const std::set<std::string>& omit = {});
     std::string Path() const { return dir_.path().toStdString() + "/"; }
     std::string SavedWorkFile() const { return Path() + "findata.zem"; }
-    // The record the saved-work file holds, read byte for byte (a file of
-    // another size fails the test).
+    // The saved-work file read byte by byte into the record's layout; a
+    // file of another size fails the test.
     FinRecord SavedRecord() const;
 
 private:

@@ -63,7 +63,10 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
         {"CRED4", 0, &VisitText},
         {"CRED4", 1, &VisitLesson},
         {"CRED4", 2, &VisitText},
+        {"PLAN2", 1, &VisitGrowthChart},
+        {"PLAN2", 2, &VisitDwindleChart},
         {"PLAN3", 0, &VisitLesson},
+        {"PLAN3", 1, &VisitGoals},
         {"PLAN4", 0, &VisitLesson},
     };
     // clang-format on

@@ -55,3 +55,8 @@ void VisitBudget(Tour& tour, const std::string& module);
 void VisitAverageBudget(Tour& tour, const std::string& module);
 void VisitSaveMore(Tour& tour, const std::string& module);
 void VisitEmergencies(Tour& tour, const std::string& module);
+
+// Planning.
+void VisitGrowthChart(Tour& tour, const std::string& module);
+void VisitDwindleChart(Tour& tour, const std::string& module);
+void VisitGoals(Tour& tour, const std::string& module);
