@@ -9,6 +9,8 @@
 #include "pages/money/ChecklistPage.h"
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/NetWorthPage.h"
+#include "pages/surveys/SpendingResultsPage.h"
+#include "pages/surveys/SurveyPage.h"
 
 using namespace platform;
 
@@ -30,7 +32,9 @@ constexpr PageRow kPages[] = {
     {PageId::Intro, PageSet::AnyModule, &Make<ModuleIntro>},
     {PageId::Chooser, PageSet::AnyModule, &Make<ChooserPage>},
     {PageId::Lesson, PageSet::AnyModule, &Make<LessonPage>},
+    {PageId::Survey, PageSet::AnyModule, &Make<SurveyPage>},
     {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
+    {PageId::SpendingResults, PageSet::Attitudes, &Make<SpendingResultsPage>},
     {PageId::Checklist, PageSet::Money, &Make<ChecklistPage>},
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
     {PageId::Liabilities, PageSet::Money, &Make<LiabilitiesPage>},
