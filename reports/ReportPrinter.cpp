@@ -52,6 +52,12 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
           "recent statement you can find."},
          &ReportPrinter::DrawChecklist},
         {1138, nullptr, {}, &ReportPrinter::DrawContent},
+        {1132, "Your Borrowing Habits", {}, &ReportPrinter::DrawSurveyResult},
+        {1148,
+         "Spending Survey Results",
+         {"Your answers on this exercise indicate ..."},
+         &ReportPrinter::DrawSpending},
+        {1149, "Financial Reality Survey Results", {}, &ReportPrinter::DrawSurveyResult},
     };
     return rows;
 }

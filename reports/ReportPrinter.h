@@ -14,8 +14,8 @@
 struct ReportData {
     int request = 0;                   // the print request that names the report
     std::vector<std::string> values;   // the value lines the body prints
-    std::string key;                   // the lesson of a content report
-    std::vector<std::string> headings; // the lesson's topics
+    std::string key;                   // the lesson (or spending type) of a content report
+    std::vector<std::string> headings; // its topics
     bool secondPart = false;           // "invest": the second half of its topics
     std::array<bool, 10> ticks{};      // the checklist's marks
 };
@@ -49,6 +49,10 @@ private:
     void DrawNetWorth(platform::Dc& dc);
     void DrawChecklist(platform::Dc& dc);
     void DrawContent(platform::Dc& dc);
+    // Each heading with the entries of its text, from `firstY` down.
+    void DrawEntries(platform::Dc& dc, int firstY);
+    void DrawSurveyResult(platform::Dc& dc);
+    void DrawSpending(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
 
     ReportData data_;
