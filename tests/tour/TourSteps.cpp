@@ -51,11 +51,12 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
 {
     // In the order of the choices on each chooser.
     static const std::vector<ChoiceVisit> rows = {
-        {"MAN2", 0, &VisitQuickNetWorth}, {"MAN2", 1, &VisitDetailedNetWorth},
-        {"MAN4", 0, &VisitLesson},        {"CRED2", 0, &VisitLesson},
-        {"CRED4", 0, &VisitText},         {"CRED4", 1, &VisitLesson},
-        {"CRED4", 2, &VisitText},         {"PLAN3", 0, &VisitLesson},
-        {"PLAN4", 0, &VisitLesson},
+        {"FIN2", 0, &VisitRealityCheck},     {"FIN3", 0, &VisitSpendingSurvey},
+        {"MAN2", 0, &VisitQuickNetWorth},    {"MAN2", 1, &VisitDetailedNetWorth},
+        {"MAN4", 0, &VisitLesson},           {"CRED2", 0, &VisitLesson},
+        {"CRED3", 0, &VisitBorrowingSurvey}, {"CRED4", 0, &VisitText},
+        {"CRED4", 1, &VisitLesson},          {"CRED4", 2, &VisitText},
+        {"PLAN3", 0, &VisitLesson},          {"PLAN4", 0, &VisitLesson},
     };
     return rows;
 }
