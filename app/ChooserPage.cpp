@@ -4,10 +4,12 @@
 #include "kit/Artwork.h"
 #include "kit/Modules.h"
 #include "kit/NavBar.h"
+#include "kit/ResultLines.h"
 #include "kit/TextDrawing.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/surveys/SurveyResults.h"
 #include "platform/Keys.h"
 
 #include <string_view>
@@ -187,9 +189,18 @@ const ChooserKey* FindKey(std::string_view key)
 constexpr COLORREF kPromptColour = RGB(255, 0, 0);
 const Font kPromptFont{"Arial", 22, FW_BOLD};
 
+// The borrowing result below its heading block.
+constexpr Point kQuotationAt{10, 100};
+const Font kQuotationFont{"Arial", 15, FW_SEMIBOLD};
+constexpr ResultLinesLayout kBorrowingLines{22, 130, 13, 10, 15};
+
 } // namespace
 
-ChooserPage::ChooserPage(Window* view) : PageWindow(view) {}
+ChooserPage::ChooserPage(Window* view) : PageWindow(view)
+{
+    // The bullet is the program's own.
+    App().Art().LoadOwnBitmap(bullet_, "IDB_bullet");
+}
 
 bool ChooserPage::StillBelongsHere() const
 {
@@ -213,6 +224,9 @@ void ChooserPage::setKey(const std::string& key)
         b.SetPressed(false);
     }
     still_.Release();
+    headingBlock_.clear();
+    if (resultsMode_)
+        headingBlock_ = HeadingBlock(BorrowingResult(borrowingScore_));
     if (!row_)
         return;
     const bool ownModule = row_->module == App().Flags().currentModule;
@@ -248,8 +262,21 @@ void ChooserPage::OnPaint(Dc& dc)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(kPromptColour);
     dc.TextOut(20, PromptY(), key_ == "MAN2" ? kNetWorthPrompt : kPrompt);
+    if (resultsMode_)
+        DrawBorrowingResult(dc);
     if (row_)
         DrawHeading(dc, row_->title);
+}
+
+void ChooserPage::DrawBorrowingResult(Dc& dc)
+{
+    const SurveyResult& result = BorrowingResult(borrowingScore_);
+    dc.SelectFont(kQuotationFont);
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(RGB(0, 0, 0));
+    dc.TextOut(kQuotationAt.x, kQuotationAt.y, result.quotation);
+    DrawResultLines(dc, result.details, kBorrowingLines, bullet_);
+    App().Windows().video->SetMedia(result.video);
 }
 
 void ChooserPage::OnMouseMove(UINT flags, Point point)

@@ -29,9 +29,11 @@ public:
     int ChoiceCount() const { return choiceCount_; }
     const ImageButton& Choice(int index) const { return choices_[static_cast<size_t>(index)]; }
     int PromptY() const;
-    // The borrowing result's heading block, drawn in results mode.
-    void SetHeadingBlock(std::vector<std::string> lines) { headingBlock_ = std::move(lines); }
+    // The score of the borrowing-habits survey, before the key "habitsur"
+    // shows its result.
     void SetBorrowingScore(int score) { borrowingScore_ = score; }
+    // The result's heading block, drawn in results mode.
+    const std::vector<std::string>& HeadingBlockLines() const { return headingBlock_; }
     int BorrowingScore() const { return borrowingScore_; }
 
 protected:
@@ -42,12 +44,15 @@ protected:
 
 private:
     bool StillBelongsHere() const;
+    // The quotation, detail lines and video of the borrowing score.
+    void DrawBorrowingResult(platform::Dc& dc);
 
     std::string key_;
     const ChooserKey* row_ = nullptr;
     std::array<ImageButton, kMaxChoices> choices_;
     int choiceCount_ = 0;
     platform::Bitmap still_;
+    platform::Bitmap bullet_;
     std::vector<std::string> headingBlock_;
     bool resultsMode_ = false;
     int borrowingScore_ = 0;

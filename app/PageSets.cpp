@@ -16,6 +16,8 @@
 #include "pages/money/SaveMorePage.h"
 #include "pages/planning/ChartPage.h"
 #include "pages/planning/GoalsPage.h"
+#include "pages/surveys/SpendingResultsPage.h"
+#include "pages/surveys/SurveyPage.h"
 
 using namespace platform;
 
@@ -37,7 +39,9 @@ constexpr PageRow kPages[] = {
     {PageId::Intro, PageSet::AnyModule, &Make<ModuleIntro>},
     {PageId::Chooser, PageSet::AnyModule, &Make<ChooserPage>},
     {PageId::Lesson, PageSet::AnyModule, &Make<LessonPage>},
+    {PageId::Survey, PageSet::AnyModule, &Make<SurveyPage>},
     {PageId::Text, PageSet::AnyModule, &Make<TextPage>},
+    {PageId::SpendingResults, PageSet::Attitudes, &Make<SpendingResultsPage>},
     {PageId::Checklist, PageSet::Money, &Make<ChecklistPage>},
     {PageId::Assets, PageSet::Money, &Make<AssetsPage>},
     {PageId::Emergencies, PageSet::Money, &Make<EmergenciesPage>},

@@ -18,7 +18,10 @@ enum class PageId {
     Intro,   // "IDD_ManIntro", the module introduction
     Chooser, // "IDD_Choose", the chooser of a section
     Lesson,  // "IDD_Help", the lesson page
+    Survey,  // "IDD_Gauge", the survey page
     Text,    // "IDD_CrWrks", the text page
+    // Financial attitudes.
+    SpendingResults, // "IDD_Tabs", the spending types
     // Money management.
     Checklist,     // "IDD_Gather", the records to gather for the detailed net worth
     Assets,        // "IDD_Assets"

@@ -1,7 +1,9 @@
 #include "app/ReportRequests.h"
 
+#include "app/ChooserPage.h"
 #include "app/LessonPage.h"
 #include "app/PageSets.h"
+#include "app/TextPage.h"
 #include "data/CFinData.h"
 #include "kit/AppServices.h"
 #include "kit/NumberFormat.h"
@@ -13,6 +15,8 @@
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/SaveMorePage.h"
 #include "pages/planning/ChartPage.h"
+#include "pages/surveys/SpendingResultsPage.h"
+#include "pages/surveys/SurveyResults.h"
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
 #include "platform/Window.h"
@@ -106,6 +110,22 @@ ReportData ReportRequests::Collect(int request) const
     case 1141:
         if (ChartPage* chart = pages_.Get<ChartPage>(PageId::Chart))
             data.chart = [chart](Dc& dc) { return chart->PrintChart(dc); };
+        break;
+    case 1132:
+        if (const ChooserPage* chooser = pages_.Get<ChooserPage>(PageId::Chooser))
+            data.values = ReportLines(BorrowingResult(chooser->BorrowingScore()));
+        break;
+    case 1148:
+        // The topics of the type on screen, each with its text's entries.
+        if (const auto* spending = pages_.Get<SpendingResultsPage>(PageId::SpendingResults)) {
+            data.key = SpendingResultsPage::ColourWord(spending->SelectedType());
+            for (const Topic& topic : spending->Topics().Topics())
+                data.headings.push_back(topic.Text());
+        }
+        break;
+    case 1149:
+        if (const TextPage* text = pages_.Get<TextPage>(PageId::Text))
+            data.values = ReportLines(RealityResult(text->RealityScore()));
         break;
     default:
         break;

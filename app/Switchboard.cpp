@@ -1,9 +1,12 @@
 #include "app/Switchboard.h"
 
+#include "app/ChooserPage.h"
 #include "app/LessonPage.h"
 #include "app/ModuleNavigation.h"
 #include "app/SideButtonBar.h"
+#include "app/TextPage.h"
 #include "app/WebPage.h"
+#include "data/CFinData.h"
 #include "kit/AppServices.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
@@ -11,6 +14,9 @@
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/EmergenciesPage.h"
+#include "pages/surveys/SpendingResultsPage.h"
+#include "pages/surveys/SurveyPage.h"
+#include "pages/surveys/SurveyScores.h"
 #include "platform/Framework.h"
 #include "platform/Sound.h"
 
@@ -19,6 +25,27 @@ using namespace platform;
 namespace {
 
 constexpr char kPublisherPage[] = "\\launchqor.htm";
+
+// The commands that take the user back from a survey's result (or help) to
+// the survey's last page.
+struct SurveyReopening {
+    UINT message;
+    const char* file;
+};
+constexpr SurveyReopening kReopenings[] = {
+    {VM_SURVEY_VALUES_LAST, "pvals.txt"},    {VM_SURVEY_SAVER_LAST, "saver.txt"},
+    {VM_SURVEY_HABITS_LAST, "habitsur.txt"}, {VM_SURVEY_SPENDING_LAST, "spending.txt"},
+    {VM_SURVEY_SAVER_AGAIN, "saver.txt"},
+};
+
+// The record as the pages last saved it.
+CFinData SavedRecord()
+{
+    CFinData record;
+    record.Reset();
+    record.Load();
+    return record;
+}
 
 } // namespace
 
@@ -108,6 +135,21 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_ACTIVATE,               false, PageId::None, nullptr,       nullptr, &S::OnActivate},
     {VM_DEACTIVATE,             false, PageId::None, nullptr,       nullptr, &S::OnDeactivate},
     {VM_TOPTEN_NEXT,            false, PageId::None, nullptr,       nullptr, &S::TopTenNext},
+    {VM_SURVEY_HABITS,          false, PageId::Survey,  "habitsur.txt", "cred3", nullptr},
+    {VM_SURVEY_VALUES,          false, PageId::Survey,  "pvals.txt",   nullptr, nullptr},
+    {VM_SURVEY_SPENDING,        false, PageId::Survey,  "spending.txt", nullptr, nullptr},
+    {VM_SURVEY_SAVER,           false, PageId::Survey,  "saver.txt",   nullptr, nullptr},
+    {VM_SURVEY_VALUES_LAST,     false, PageId::None,    nullptr,       nullptr, &S::ReopenSurvey},
+    {VM_SURVEY_SAVER_LAST,      false, PageId::None,    nullptr,       nullptr, &S::ReopenSurvey},
+    {VM_SURVEY_HABITS_LAST,     false, PageId::None,    nullptr,       nullptr, &S::ReopenSurvey},
+    {VM_SURVEY_SPENDING_LAST,   false, PageId::None,    nullptr,       nullptr, &S::ReopenSurvey},
+    {VM_SURVEY_SAVER_AGAIN,     false, PageId::None,    nullptr,       nullptr, &S::ReopenSurvey},
+    {VM_REALITY_RESULTS,        false, PageId::Text,    "reality",     nullptr, &S::ScoreReality},
+    {VM_BORROWING_RESULTS,      true,  PageId::Chooser, "habitsur",    nullptr, &S::ScoreBorrowing},
+    {VM_SPENDING_RESULTS,       false, PageId::SpendingResults, nullptr, nullptr, &S::CountSpendingTypes},
+    {VM_PRINT_REALITY,          false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_BORROWING,        false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_SPENDING,         false, PageId::None,    nullptr,       nullptr, &S::Print},
 };
 // clang-format on
 
@@ -305,4 +347,38 @@ void Switchboard::SideButtonToNormal(UINT message)
 void Switchboard::SideButtonToNew(UINT message)
 {
     sideBar_.SetState(message == VM_VIDEO_NEW ? SideButtons::kVideo : SideButtons::kTopTen, ImageButton::New);
+}
+
+void Switchboard::ReopenSurvey(UINT message)
+{
+    auto* survey = pages_.Get<SurveyPage>(PageId::Survey);
+    for (const SurveyReopening& row : kReopenings) {
+        if (row.message != message || !survey)
+            continue;
+        survey->open(row.file);
+        survey->ShowLastPage();
+        Show(PageId::Survey, nullptr);
+    }
+}
+
+void Switchboard::ScoreReality(UINT)
+{
+    if (auto* text = pages_.Get<TextPage>(PageId::Text))
+        text->SetRealityScore(RealityScore(SavedRecord()));
+}
+
+void Switchboard::ScoreBorrowing(UINT)
+{
+    if (auto* chooser = pages_.Get<ChooserPage>(PageId::Chooser))
+        chooser->SetBorrowingScore(BorrowingScore(SavedRecord()));
+}
+
+void Switchboard::CountSpendingTypes(UINT)
+{
+    auto* results = pages_.Get<SpendingResultsPage>(PageId::SpendingResults);
+    if (!results)
+        return;
+    const auto counts = SpendingCounts(SavedRecord());
+    for (int type = 0; type < kSpendingTypes; ++type)
+        results->setTypeCount(type, counts[static_cast<size_t>(type)]);
 }

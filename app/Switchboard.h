@@ -63,6 +63,10 @@ private:
     void ResetHoveredButtons(platform::UINT);
     void SideButtonToNormal(platform::UINT message);
     void SideButtonToNew(platform::UINT message);
+    void ReopenSurvey(platform::UINT message);
+    void ScoreReality(platform::UINT);
+    void ScoreBorrowing(platform::UINT);
+    void CountSpendingTypes(platform::UINT);
 
     platform::Window& view_;
     PageSets& pages_;

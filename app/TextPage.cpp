@@ -5,10 +5,12 @@
 #include "kit/ContentFiles.h"
 #include "kit/Modules.h"
 #include "kit/NavBar.h"
+#include "kit/ResultLines.h"
 #include "kit/TextDrawing.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/surveys/SurveyResults.h"
 
 #include <string_view>
 
@@ -71,6 +73,9 @@ constexpr PlacedText kContactNotes[] = {
     {10, 372, "Credit union services are an affiliated offer of Larkspur Federal Credit Union, a ZEM"},
     {10, 383, "affiliate, and are not part of the course. Subject to eligibility and credit approval."},
 };
+
+// The detail lines of the reality results.
+constexpr ResultLinesLayout kRealityLines{32, 90, 14, 10, 25};
 
 const Font kContactHeadingFont{"Arial", 16, 800};
 const Font kContactNoteFont{"Arial", 14, 200};
@@ -138,13 +143,22 @@ void TextPage::DrawCreditReportRatings(Dc& dc)
     App().Windows().video->SetMedia("3_3_1.avi");
 }
 
+void TextPage::DrawRealityResults(Dc& dc)
+{
+    const SurveyResult& result = RealityResult(realityScore_);
+    DrawResultLines(dc, result.details, kRealityLines, bullet_);
+    DrawHeading(dc, "Financial Reality Survey Results");
+    DrawTextBlock(dc, HeadingBlock(result));
+    App().Windows().topTen->SetList("fin1b");
+    App().Windows().video->SetMedia("1_1_1e.avi");
+}
+
 void TextPage::OnPaint(Dc& dc)
 {
     Artwork& art = App().Art();
     art.DrawModuleBackground(dc);
     if (key_ == kReality) {
-        DrawHeading(dc, "Financial Reality Survey Results");
-        App().Windows().topTen->SetList("fin1b");
+        DrawRealityResults(dc);
     } else if (key_ == kObtain) {
         DrawHeading(dc, "Getting Your Credit Report");
         App().Windows().topTen->SetList("cred4c");
@@ -207,8 +221,9 @@ void TextPage::OnLButtonUp(UINT, Point point)
     }
     if (!command)
         return;
-    // The contact pages go on with the next text in this same page.
-    const bool staysOpen = key_ == kCredits || (key_ == kContact && nav == 1);
+    // The contact pages go on with the next text in this same page; a
+    // printed result stays on screen.
+    const bool staysOpen = nav == 0 || key_ == kCredits || (key_ == kContact && nav == 1);
     SendToView(command);
     if (!staysOpen)
         ShowWindow(SW_HIDE);

@@ -39,6 +39,8 @@ private:
     bool OnLink(platform::Point p) const;
     void DrawContactHeadings(platform::Dc& dc);
     void DrawCreditReportRatings(platform::Dc& dc);
+    // The reality score's level, its detail lines, video and panel.
+    void DrawRealityResults(platform::Dc& dc);
 
     std::string key_;
     std::vector<std::string> lines_;

@@ -19,6 +19,10 @@ public:
         NewOver = 5,
     };
 
+    // The size of a button before a bitmap gives it its own.
+    static constexpr int kDefaultWidth = 33;
+    static constexpr int kDefaultHeight = 27;
+
     ImageButton() = default;
     ImageButton(const ImageButton&) = delete;
     ImageButton& operator=(const ImageButton&) = delete;
@@ -62,8 +66,8 @@ private:
     int offset_ = 0;
     int x_ = 0;
     int y_ = 0;
-    int width_ = 33;
-    int height_ = 27;
+    int width_ = kDefaultWidth;
+    int height_ = kDefaultHeight;
     bool pressed_ = false;
     bool enabled_ = true;
     platform::Bitmap bitmaps_[6]; // indexed by state

@@ -86,9 +86,12 @@ std::vector<std::string> Wrap(Dc& dc, const std::string& text, int width)
 
 void ReportPrinter::DrawContent(Dc& dc)
 {
-    const LessonReport* lesson = FindLessonReport(data_.key);
-    if (!lesson)
-        return;
+    if (const LessonReport* lesson = FindLessonReport(data_.key))
+        DrawEntries(dc, lesson->firstY);
+}
+
+void ReportPrinter::DrawEntries(Dc& dc, int firstY)
+{
     const bool invest = data_.key == "invest";
     size_t first = 0;
     size_t last = data_.headings.size();
@@ -97,7 +100,7 @@ void ReportPrinter::DrawContent(Dc& dc)
         last = std::min(last, data_.secondPart ? 2 * kInvestHalf : kInvestHalf);
     }
     Bitmap bullet;
-    int y = lesson->firstY;
+    int y = firstY;
     for (size_t h = first; h < last; ++h) {
         const std::string& heading = data_.headings[h];
         const std::string path = h < data_.headingFiles.size()

@@ -76,6 +76,12 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
          &ReportPrinter::DrawGrowthChart},
         // Its introduction goes with the chart's lines (ChartReports.cpp).
         {1141, "Meeting Your Goals", {}, &ReportPrinter::DrawGoalsChart},
+        {1132, "Your Borrowing Habits", {}, &ReportPrinter::DrawSurveyResult},
+        {1148,
+         "Spending Survey Results",
+         {"Your answers on this exercise indicate ..."},
+         &ReportPrinter::DrawSpending},
+        {1149, "Financial Reality Survey Results", {}, &ReportPrinter::DrawSurveyResult},
     };
     return rows;
 }

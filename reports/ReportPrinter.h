@@ -15,9 +15,9 @@
 
 struct ReportData {
     int request = 0;                   // the print request that names the report
-    std::vector<std::string> values;   // the value lines the body prints, in its order
-    std::string key;                   // the lesson of a content report
-    std::vector<std::string> headings; // the lesson's topics
+    std::vector<std::string> values;   // the value lines the body prints
+    std::string key;                   // the lesson (or spending type) of a content report
+    std::vector<std::string> headings; // its topics
     bool secondPart = false;           // "invest": the second half of its topics
     std::array<bool, 10> ticks{};      // the checklist's marks
 
@@ -68,6 +68,10 @@ private:
     void DrawSaveMore(platform::Dc& dc);
     void DrawGrowthChart(platform::Dc& dc);
     void DrawGoalsChart(platform::Dc& dc);
+    // Each heading with the entries of its text, from `firstY` down.
+    void DrawEntries(platform::Dc& dc, int firstY);
+    void DrawSurveyResult(platform::Dc& dc);
+    void DrawSpending(platform::Dc& dc);
     std::vector<std::string> Introduction() const;
     // The plan's introduction: its first line, the five emergencies and its last line.
     std::vector<std::string> PlanIntroduction(const std::vector<std::string>& lines) const;

@@ -5,6 +5,7 @@
 #include "reports/ReportPage.h"
 #include "reports/ReportPrinter.h"
 #include "tests/support/FakeApp.h"
+#include "tests/support/PrintedReport.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
 
@@ -20,38 +21,7 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// A report drawn onto a white image the size of a printable area.
-QImage DrawReport(ReportPrinter& report, Size printable)
-{
-    QImage page(printable.cx, printable.cy, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    Dc dc(&page, true);
-    MapReportPage(dc, printable);
-    report.Draw(dc);
-    return page;
-}
-
-bool PrintedAt(const ReportPrinter& report, int x, int y, const std::string& text)
-{
-    for (const ReportPrinter::PrintedLine& line : report.Printed()) {
-        if (line.x == x && line.y == y && line.text == text)
-            return true;
-    }
-    return false;
-}
-
-class Reports : public ::testing::Test {
-protected:
-    FakeApp app{FISCOVA_PROGRAM_DIR "/"};
-    MessageBoxRecorder boxes;
-    TextOverflowRecorder fit;
-
-    void TearDown() override
-    {
-        for (const TextOverflow& o : fit.overflows)
-            ADD_FAILURE() << "too wide by " << o.overshoot << ": " << o.text;
-    }
-};
+using Reports = PrintedReportTest;
 
 } // namespace
 

@@ -52,6 +52,8 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
     // In the order of the choices on each chooser.
     // clang-format off
     static const std::vector<ChoiceVisit> rows = {
+        {"FIN2", 0, &VisitRealityCheck},
+        {"FIN3", 0, &VisitSpendingSurvey},
         {"MAN2", 0, &VisitQuickNetWorth},
         {"MAN2", 1, &VisitDetailedNetWorth},
         {"MAN3", 0, &VisitBudget},
@@ -60,6 +62,7 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
         {"MAN4", 0, &VisitLesson},
         {"MAN4", 1, &VisitEmergencies},
         {"CRED2", 0, &VisitLesson},
+        {"CRED3", 0, &VisitBorrowingSurvey},
         {"CRED4", 0, &VisitText},
         {"CRED4", 1, &VisitLesson},
         {"CRED4", 2, &VisitText},

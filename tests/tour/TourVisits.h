@@ -12,6 +12,7 @@
 #include <vector>
 
 class DetailLines;
+class SurveyPage;
 
 namespace platform {
 class Window;
@@ -60,3 +61,25 @@ void VisitEmergencies(Tour& tour, const std::string& module);
 void VisitGrowthChart(Tour& tour, const std::string& module);
 void VisitDwindleChart(Tour& tour, const std::string& module);
 void VisitGoals(Tour& tour, const std::string& module);
+
+// The surveys (TourSurveys.cpp): the survey page on screen, or null; a page
+// answered by clicks on its boxes (column per row, 0 leaves a row as it
+// is), or with one column on every row; a page turned by next or back.
+SurveyPage* ShownSurvey(Tour& tour);
+void AnswerSurveyPage(Tour& tour, const std::vector<int>& columns);
+void AnswerWholeSurveyPage(Tour& tour, int column);
+void TurnSurveyPage(Tour& tour, bool forward);
+void BackToFirstSurveyPage(Tour& tour);
+// Answers the survey on screen in one column on every page, from its first,
+// and goes on past its last; each page is captured as `shot` + "-" + its
+// number unless `shot` is empty.
+void TakeSurveyInOneColumn(Tour& tour, int column, const std::string& shot, const std::string& caption);
+// Back from a result to its survey's last page; false (a failure) if not.
+bool BackToSurvey(Tour& tour, const std::string& result);
+
+// Financial attitudes.
+void VisitRealityCheck(Tour& tour, const std::string& module);
+void VisitSpendingSurvey(Tour& tour, const std::string& module);
+
+// Credit.
+void VisitBorrowingSurvey(Tour& tour, const std::string& module);

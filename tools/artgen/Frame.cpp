@@ -401,9 +401,10 @@ QImage surveyBackground(const Row& r, Studio& s)
                  head, gothic(12), Qt::white, QColor(0, 0, 0, 120));
         }
     }
-    // Quiet rules between the statement rows.
+    // Quiet rules between the statement rows, halfway between the middles of
+    // two statements (7 below their rows' y), clear of three-line ones.
     for (int i = 1; i < l.rows; ++i) {
-        const qreal y = l.firstRow + l.spacing * i - l.spacing / 2.0 - 2 - l.bgY;
+        const qreal y = l.firstRow + l.spacing * i - l.spacing / 2.0 + 7 - l.bgY;
         p.fillRect(QRectF(panel.left() + 10, y, panel.width() - 20, 1), QColor(255, 255, 255, 26));
         p.fillRect(QRectF(panel.left() + 10, y + 1, panel.width() - 20, 1), QColor(0, 0, 0, 40));
     }
@@ -419,7 +420,11 @@ QImage checkBox(const Row& r, Studio& s)
     const State st = parseState(r.state);
     QPainter p;
     begin(p, img);
-    const QRectF box(2.5, 2.5, 15, 15);
+    // The picture fills the box's hit area (20 x 27, from 12 above the row's
+    // y); the box itself stands level with the middle of the statement,
+    // which is 7 below the row's y whatever the statement's line count.
+    const qreal middle = 12 + 7;
+    const QRectF box(2.5, middle - 7.5, 15, 15);
     const QPainterPath path = rounded(box, 3.5);
     if (st == State::Over) {
         glow(p, path, 5, QColor(255, 214, 90, 230));
@@ -432,6 +437,7 @@ QImage checkBox(const Row& r, Studio& s)
         tick.moveTo(5.2, 10.2);
         tick.lineTo(8.8, 14);
         tick.lineTo(16.8, 3.6);
+        tick.translate(0, box.top() - 2.5);
         stroke(p, tick, QColor(30, 140, 60), 3);
     } else {
         fillVertical(p, path, QColor(228, 230, 236), QColor(255, 255, 255));

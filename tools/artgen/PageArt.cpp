@@ -503,8 +503,9 @@ QImage resTab(const Row& r, Studio& s)
     QImage img = onPage(r, s);
     QPainter p;
     begin(p, img);
-    // The strip's floor joins the panel below.
-    p.fillRect(QRectF(1, r.height - 4, r.width - 2, 4), t.panel);
+    // The strip's floor joins the panel below; one pixel, so that the score
+    // written low on each tab (down to the strip's last rows) stays on it.
+    p.fillRect(QRectF(1, r.height - 1, r.width - 2, 1), t.panel);
     const QColor typeColours[5] = {QColor(250, 214, 40), QColor(60, 170, 80), QColor(220, 60, 50),
                                    QColor(60, 110, 210), QColor(255, 255, 255)};
     for (int k = 1; k <= 5; ++k) {
@@ -513,7 +514,7 @@ QImage resTab(const Row& r, Studio& s)
         const QRectF tr(x + 1, k == sel ? 0 : 3, 90, r.height + 8);
         tab.addRoundedRect(tr, 9, 9);
         QPainterPath cut;
-        cut.addRect(QRectF(0, 0, r.width, r.height - (k == sel ? 0 : 4)));
+        cut.addRect(QRectF(0, 0, r.width, r.height - (k == sel ? 0 : 1)));
         tab = tab.intersected(cut);
         if (k == sel) {
             p.fillPath(tab, t.panel);
