@@ -33,20 +33,6 @@ constexpr int kGridBottom = 366;
 constexpr int kGridLabelY = 368;
 constexpr int kGridLines = 6; // at most, past the zero line
 
-const char* const kLabels[kSpendingCategories] = {
-    "Cash contributions:",
-    "Food:",
-    "Housing:",
-    "Utilities:",
-    "Clothing:",
-    "Transportation:",
-    "Health care:",
-    "Insurance/pensions:",
-    "Entertainment:",
-    "Other expenditures:",
-    "Misc. expenses:",
-};
-
 bool IsAverage(int bar)
 {
     return bar % 2 == 0;
@@ -101,7 +87,8 @@ void BudgetResultsChart::Draw(Dc& dc)
     dc.SetTextColor(RGB(0, 0, 0));
     UINT align = dc.SetTextAlign(TA_RIGHT | TA_TOP);
     for (int c = 0; c < kSpendingCategories; ++c)
-        dc.TextOut(kLeft - kLabelGap, 6 + kThickness / 2 + 2 * kPitch * c + kTop, kLabels[c]);
+        dc.TextOut(kLeft - kLabelGap, 6 + kThickness / 2 + 2 * kPitch * c + kTop,
+                   kSpending[static_cast<size_t>(c)].label);
     dc.SetTextAlign(align);
     DrawGrid(dc);
     DrawBars(dc);

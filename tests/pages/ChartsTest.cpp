@@ -1,22 +1,15 @@
 // The growth, dwindle and meet-goal charts: their figures, the charts as a
 // user works them (rate choices, a typed rate, the inflation slider, the goal
 // choices), and the two chart reports with the chart on the printed page.
-#include "app/CFinView.h"
-#include "app/CMainFrame.h"
-#include "app/ChooserPage.h"
 #include "kit/ViewMessages.h"
 #include "pages/planning/ChartFigures.h"
 #include "pages/planning/ChartPage.h"
-#include "reports/ReportPage.h"
-#include "reports/ReportPrinter.h"
-#include "tests/support/Driver.h"
-#include "tests/support/Places.h"
+#include "tests/support/Exercise.h"
+#include "tests/support/PrintedReport.h"
 #include "tests/support/Screen.h"
-#include "tests/support/TestProgram.h"
 
 #include <QFile>
 #include <QTest>
-#include <gtest/gtest.h>
 
 using namespace platform;
 using namespace places;
@@ -25,22 +18,6 @@ namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
-constexpr QPoint kReturn{kPageX + 413 + 40, kPageY + 402 + 13};
-constexpr QPoint kPrint{kPageX + 8 + 40, kPageY + 402 + 13};
-
-// A report drawn onto a white page of `printable` pixels.
-QImage PrintedPage(ReportPrinter& report, Size printable)
-{
-    QImage page(printable.cx, printable.cy, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    {
-        Dc dc(&page, true);
-        MapReportPage(dc, printable);
-        report.Draw(dc);
-    }
-    return page;
-}
 
 } // namespace
 
@@ -158,30 +135,20 @@ TEST(ChartFigures, FiguresFromADamagedFileStayInsideTheAxis)
 
 namespace {
 
-class Charts : public ::testing::Test {
+class Charts : public ExerciseTest {
 protected:
     void SetUp() override { program.EnterFromMenu(4); }
-    CFinView& view() { return program.view(); }
-    ChartPage& chart() { return *view().Pages().Get<ChartPage>(PageId::Chart); }
-    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
+    ChartPage& chart() { return *Get<ChartPage>(PageId::Chart); }
     // Opens choice `choice` of the section behind side button `section`.
     void Choose(int section, int choice)
     {
         drive.Click(kSideX, kSectionY[section]);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
-        const ImageButton& b = view().Chooser()->Choice(choice);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(&chart()); }));
+        ASSERT_TRUE(Shows(view().Chooser()));
+        ExerciseTest::Choose(choice);
+        ASSERT_TRUE(Shows(&chart()));
         Grab(chart());
     }
-    void ClickPage(int x, int y) { drive.Click(kPageX + x, kPageY + y); }
-    void TypeRate(const char* text)
-    {
-        const Rect place = chart().RateField().GetWindowRect();
-        ClickPage(place.left + 8, place.top + 8);
-        chart().RateField().Edit().SelectAll();
-        drive.Type(text);
-    }
+    void TypeRate(const char* text) { TypeInto(chart().RateField(), text); }
     static void SaveGoals(const std::vector<std::tuple<const char*, int, int>>& goals)
     {
         CFinData record;
@@ -196,10 +163,7 @@ protected:
     // Whether the page shows yellow ink in a rectangle of page coordinates.
     bool YellowIn(const QRect& area) { return ContainsColour(Grab(chart()), area, kYellow, 40); }
 
-    MessageBoxRecorder boxes;
     TextOverflowRecorder fit;
-    RunningProgram program;
-    Driver drive{*program.app().MainFrame()};
 };
 
 } // namespace
@@ -248,7 +212,7 @@ TEST_F(Charts, GrowthRedrawsAtOnceForAnotherRateAndPrintsItsReport)
     TypeRate("6");
     ReportPrinter report(view().Reports().Collect(VM_PRINT_GROWTH));
     EXPECT_EQ(report.Title(), "Growth of Money");
-    const QImage printed = PrintedPage(report, {2400, 3150});
+    const QImage printed = DrawReport(report, {2400, 3150});
     bool captionFound = false;
     for (const ReportPrinter::PrintedLine& line : report.Printed())
         captionFound |= line.x == 40 && line.y == 149 &&
@@ -263,15 +227,15 @@ TEST_F(Charts, GrowthRedrawsAtOnceForAnotherRateAndPrintsItsReport)
     EXPECT_EQ(page.LastPlot().last, 574); // the screen's figures are untouched
 
     // The print button prints it (into a PDF, there being no printer).
-    drive.Click(kPrint.x(), kPrint.y());
+    Click(kNavPrint);
     EXPECT_EQ(view().Reports().LastRequest(), VM_PRINT_GROWTH);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text.rfind("The report \"Growth of Money\" was not printed", 0), 0u);
     boxes.boxes.clear();
     EXPECT_TRUE(Visible(&page));
 
-    drive.Click(kReturn.x(), kReturn.y());
-    ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "PLAN2");
     EXPECT_TRUE(fit.overflows.empty());
 }
@@ -319,10 +283,10 @@ TEST_F(Charts, DwindleFollowsTheSliderAsItIsDragged)
     EXPECT_TRUE(YellowIn(QRect(218, 350, 40, 15))); // "15.00%"
 
     // No print button here; the return leads to the chooser.
-    drive.Click(kPrint.x(), kPrint.y());
+    Click(kNavPrint);
     EXPECT_EQ(view().Reports().PrintCount(), 0);
-    drive.Click(kReturn.x(), kReturn.y());
-    ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "PLAN2");
     EXPECT_TRUE(fit.overflows.empty());
 }
@@ -335,7 +299,7 @@ TEST_F(Charts, MeetShowsTheSavingForTheChosenGoalAndPrintsIt)
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_CHART_MEET);
     ChartPage& page = chart();
-    ASSERT_TRUE(Driver::Until([&] { return Visible(&page); }));
+    ASSERT_TRUE(Shows(&page));
     Grab(page);
     EXPECT_EQ(CurrentMediaName(), "4_2_2b.avi");
     EXPECT_EQ(page.SelectedGoal(), 0);
@@ -361,7 +325,7 @@ TEST_F(Charts, MeetShowsTheSavingForTheChosenGoalAndPrintsIt)
     // The report prints the goal and its saving, then the rate.
     ReportPrinter report(view().Reports().Collect(VM_PRINT_GOALS));
     EXPECT_EQ(report.Title(), "Meeting Your Goals");
-    PrintedPage(report, {1275, 1650});
+    DrawReport(report, {1275, 1650});
     std::vector<std::string> lines;
     for (const ReportPrinter::PrintedLine& line : report.Printed()) {
         if (line.x == 50)
@@ -373,7 +337,7 @@ TEST_F(Charts, MeetShowsTheSavingForTheChosenGoalAndPrintsIt)
                          "144 Other investment returning 0% per year"}));
 
     // Back leads to the goals page.
-    drive.Click(kBack.x(), kBack.y());
+    Click(kNavBack);
     ASSERT_TRUE(Driver::Until([&] { return !Visible(&page); }));
     EXPECT_TRUE(Visible(view().Pages().Find(PageId::Goals)));
     EXPECT_TRUE(fit.overflows.empty());
@@ -386,7 +350,7 @@ TEST_F(Charts, UnusableGoalsHandTheirChoiceOnAndNeverDivideByZero)
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_CHART_MEET);
     ChartPage& page = chart();
-    ASSERT_TRUE(Driver::Until([&] { return Visible(&page); }));
+    ASSERT_TRUE(Shows(&page));
     Grab(page);
     EXPECT_EQ(page.SelectedGoal(), 2);
     EXPECT_EQ(page.GoalChoices().Selected(), 2);
@@ -406,7 +370,7 @@ TEST_F(Charts, UnusableGoalsHandTheirChoiceOnAndNeverDivideByZero)
         {{"Buying a house", 10000, 500}, {"Taking a vacation", 0, 100}, {"Buying a vehicle", 600, 100}});
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_CHART_MEET);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(&page); }));
+    ASSERT_TRUE(Shows(&page));
     Grab(page);
     EXPECT_EQ(page.GoalChoices().Selected(), 0);
     EXPECT_EQ(page.GoalChoices().Button(2).GetState(), ImageButton::Normal);
@@ -415,7 +379,7 @@ TEST_F(Charts, UnusableGoalsHandTheirChoiceOnAndNeverDivideByZero)
     SaveGoals({});
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_CHART_MEET);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(&page); }));
+    ASSERT_TRUE(Shows(&page));
     Grab(page);
     EXPECT_EQ(page.Saving(), 0);
     EXPECT_TRUE(page.LastPlot().curve.empty());
@@ -432,13 +396,13 @@ TEST_F(Charts, TheLongestNamesAreShortenedToFitTheirLineOnScreenAndFitThePrinted
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_CHART_MEET);
     ChartPage& page = chart();
-    ASSERT_TRUE(Driver::Until([&] { return Visible(&page); }));
+    ASSERT_TRUE(Shows(&page));
     Grab(page);
     EXPECT_EQ(page.GoalLine(0), longest + " requiring $9,999,999");
     EXPECT_EQ(page.LastPlot().end, "45.0 yrs");
     EXPECT_EQ(page.LastPlot().middle, "22.50 yrs");
     ReportPrinter report(view().Reports().Collect(VM_PRINT_GOALS));
-    PrintedPage(report, {1275, 1650});
+    DrawReport(report, {1275, 1650});
     EXPECT_TRUE(fit.overflows.empty());
     for (const TextOverflow& o : fit.overflows)
         ADD_FAILURE() << o.text;

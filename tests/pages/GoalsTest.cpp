@@ -2,60 +2,35 @@
 // of typical goals, amounts and times, what the saved-work file keeps of
 // them at their places, the times kept to the half year, and the goals
 // shown again from the file.
-#include "app/CFinView.h"
-#include "app/CMainFrame.h"
-#include "app/ChooserPage.h"
-#include "data/FinRecord.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
 #include "pages/planning/ChartPage.h"
 #include "pages/planning/GoalsPage.h"
-#include "tests/support/Driver.h"
-#include "tests/support/Places.h"
+#include "tests/support/Exercise.h"
 #include "tests/support/Screen.h"
-#include "tests/support/TestProgram.h"
-
-#include <cstring>
-#include <gtest/gtest.h>
 
 using namespace platform;
 using namespace places;
 
 namespace {
 
-constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
-constexpr QPoint kNext{kPageX + 413 + 40, kPageY + 402 + 13};
-
-class Goals : public ::testing::Test {
+class Goals : public ExerciseTest {
 protected:
     void SetUp() override { program.EnterFromMenu(4); }
-    CFinView& view() { return program.view(); }
-    GoalsPage* page() { return view().Pages().Get<GoalsPage>(PageId::Goals); }
-    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
+    GoalsPage* page() { return Get<GoalsPage>(PageId::Goals); }
     // From the "Setting Financial Goals" section, as the user goes.
     void OpenFromChooser()
     {
         drive.Click(kSideX, kSectionY[2]);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+        ASSERT_TRUE(Shows(view().Chooser()));
         ASSERT_EQ(view().Chooser()->Key(), "PLAN3");
-        const ImageButton& b = view().Chooser()->Choice(1);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(page()); }));
+        Choose(1);
+        ASSERT_TRUE(Shows(page()));
         Grab(*page());
     }
-    void ClickInto(const Rect& place) { drive.Click(kPageX + place.left + 12, kPageY + place.top + 10); }
-    // Clicks a field, replaces its text by typing, and leaves it as it is.
-    void TypeInto(FEdit& field, const char* text)
-    {
-        ClickInto(field.GetWindowRect());
-        field.Edit().SelectAll();
-        drive.Type(text);
-    }
+    void ClickInto(const Rect& place) { ClickPage(place.left + 12, place.top + 10); }
 
-    MessageBoxRecorder boxes;
     TextOverflowRecorder fit;
-    RunningProgram program;
-    Driver drive{*program.app().MainFrame()};
 };
 
 } // namespace
@@ -90,9 +65,9 @@ TEST_F(Goals, GoalsTypedAndChosenAreKeptAtTheirPlacesAndShownAgain)
     EXPECT_EQ(program.folder().SavedRecord().goalYears[2], 300);
     EXPECT_EQ(goals.AmountField(0).GetText(), "25,000");
 
-    drive.Click(kNext.x(), kNext.y());
+    Click(kNavNext);
     auto* chart = view().Pages().Get<ChartPage>(PageId::Chart);
-    ASSERT_TRUE(Driver::Until([&] { return Visible(chart); }));
+    ASSERT_TRUE(Shows(chart));
     EXPECT_FALSE(Visible(page()));
     EXPECT_EQ(chart->GetMode(), ChartPage::Mode::Meet);
 
@@ -115,15 +90,15 @@ TEST_F(Goals, GoalsTypedAndChosenAreKeptAtTheirPlacesAndShownAgain)
     EXPECT_STREQ(bytes.data() + 0x424 + 100, "Saving for kids\x92 college");
 
     // Back on the goals page they come back from the file.
-    drive.Click(kBack.x(), kBack.y());
-    ASSERT_TRUE(Driver::Until([&] { return Visible(page()); }));
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(page()));
     EXPECT_EQ(goals.NameBox(0).GetText(), "Sailing around the islands");
     EXPECT_EQ(goals.NameBox(2).GetText(), "Saving for kids\x92 college");
     EXPECT_EQ(goals.AmountField(1).GetText(), "1,250");
     EXPECT_EQ(goals.TimeField(0).GetText(), "2");
     EXPECT_EQ(goals.TimeField(1).GetText(), "2.5");
-    drive.Click(kBack.x(), kBack.y());
-    ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "PLAN3");
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_TRUE(fit.overflows.empty());

@@ -1,17 +1,11 @@
 // How to save more as a user goes through it: amounts typed into the eight
 // rows, the yearly total as they are typed, the keys that move between the
 // rows, the amounts kept in the saved-work file and the printed report.
-#include "app/CFinView.h"
-#include "app/CMainFrame.h"
-#include "app/ChooserPage.h"
-#include "data/FinRecord.h"
 #include "kit/ViewMessages.h"
 #include "pages/money/SaveMorePage.h"
-#include "tests/support/Driver.h"
-#include "tests/support/Places.h"
+#include "tests/support/Exercise.h"
 #include "tests/support/PrintedReport.h"
 #include "tests/support/Screen.h"
-#include "tests/support/TestProgram.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,49 +16,29 @@ using namespace places;
 
 namespace {
 
-constexpr QPoint kReturn{kPageX + 413 + 40, kPageY + 402 + 13};
-constexpr QPoint kPrint{kPageX + 8 + 40, kPageY + 402 + 13};
 // Where the page draws its total.
 constexpr QRect kTotalStrip{24, 351, 470, 42};
 
-class SaveMore : public ::testing::Test {
+class SaveMore : public ExerciseTest {
 protected:
     void SetUp() override
     {
-        program.EnterFromMenu(2);
-        drive.Click(kSideX, kSectionY[2]); // the budgeting section
-        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
-        Choose();
+        OpenSection(2, 2); // the budgeting section
+        TakeSaveMore();
     }
     // Takes the chooser's choice of how to save more.
-    void Choose()
+    void TakeSaveMore()
     {
-        const ImageButton& b = view().Chooser()->Choice(2);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-        page = view().Pages().Get<SaveMorePage>(PageId::SaveMore);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(page); }));
+        Choose(2);
+        page = Get<SaveMorePage>(PageId::SaveMore);
+        ASSERT_TRUE(Shows(page));
         EXPECT_FALSE(Visible(view().Chooser()));
         Grab(*page);
     }
-    CFinView& view() { return program.view(); }
-    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
-    // Clicks the row's field and types over what it holds; an empty text empties it.
-    void TypeInto(int row, const char* text)
-    {
-        const Rect place = page->Field(row).GetWindowRect();
-        drive.Click(kPageX + place.left + 20, kPageY + place.top + 10);
-        page->Field(row).Edit().SelectAll();
-        if (*text)
-            drive.Type(text);
-        else
-            drive.Key(Qt::Key_Delete);
-    }
+    void TypeInto(int row, const char* text) { ExerciseTest::TypeInto(page->Field(row), text); }
     bool FocusIn(int row) { return page->Field(row).Edit().HasFocus(); }
     QImage TotalStrip() { return Grab(*page).copy(kTotalStrip); }
 
-    MessageBoxRecorder boxes;
-    RunningProgram program;
-    Driver drive{*program.app().MainFrame()};
     SaveMorePage* page = nullptr;
 };
 
@@ -139,16 +113,16 @@ TEST_F(SaveMore, AmountsStayInTheFileAndComeBackAndPrint)
     TypeInto(3, "1500");
     TypeInto(6, "7");
     // Return leads back to the budgeting chooser and saves the amounts.
-    drive.Click(kReturn.x(), kReturn.y());
-    ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_FALSE(Visible(page));
-    const FinRecord saved = program.folder().SavedRecord();
+    const FinRecord saved = SavedBytes();
     const int expected[] = {25, -1, -1, 1500, -1, -1, 7, -1, -1};
     for (int i = 0; i < 9; ++i)
         EXPECT_EQ(saved.saveMoreAmounts[i], expected[i]) << i;
 
     // Shown again, the fields hold them with their separators.
-    Choose();
+    TakeSaveMore();
     EXPECT_EQ(page->Field(3).GetText(), "1,500");
     EXPECT_EQ(page->Field(1).GetText(), "");
     EXPECT_EQ(page->YearlyTotal(), 12 * (1500 + 25) + 52 * 7);
@@ -171,7 +145,7 @@ TEST_F(SaveMore, AmountsStayInTheFileAndComeBackAndPrint)
     EXPECT_EQ(line("life where you can reduce your expenses:").y, 132);
 
     // The print button prints it; with no printer it goes into a PDF.
-    drive.Click(kPrint.x(), kPrint.y());
+    Click(kNavPrint);
     EXPECT_EQ(view().Reports().LastRequest(), VM_PRINT_SAVE_MORE);
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text.rfind("The report \"How To Save More\" was not printed", 0), 0u);

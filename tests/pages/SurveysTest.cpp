@@ -1,13 +1,9 @@
 // The attitude surveys as a user takes them: boxes ticked by clicks page by
 // page, the answers where the saved-work file keeps them, the scores and the
 // results they lead to, and the ways back.
-#include "app/CFinView.h"
-#include "app/CMainFrame.h"
-#include "app/ChooserPage.h"
 #include "app/ExitScreen.h"
 #include "app/LessonPage.h"
 #include "app/TextPage.h"
-#include "data/FinRecord.h"
 #include "kit/AppServices.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
@@ -16,56 +12,31 @@
 #include "pages/surveys/SurveyPage.h"
 #include "pages/surveys/SurveyResults.h"
 #include "pages/surveys/SurveyScores.h"
-#include "tests/support/Driver.h"
-#include "tests/support/Places.h"
+#include "tests/support/Exercise.h"
 #include "tests/support/Screen.h"
-#include "tests/support/TestProgram.h"
 
 #include <QTest>
 #include <QWidget>
-#include <cstring>
-#include <gtest/gtest.h>
 
 using namespace platform;
 using namespace places;
 
 namespace {
 
-constexpr QPoint kPrint{kPageX + 8 + 40, kPageY + 402 + 13};
-constexpr QPoint kBack{kPageX + 325 + 40, kPageY + 402 + 13};
-constexpr QPoint kNext{kPageX + 413 + 40, kPageY + 402 + 13};
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
-FinRecord BytesOf(const std::string& path)
-{
-    const std::string bytes = ReadFileBytes(path);
-    FinRecord record{};
-    EXPECT_EQ(bytes.size(), sizeof(FinRecord));
-    std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof(FinRecord)));
-    return record;
-}
-
-class Surveys : public ::testing::Test {
+class Surveys : public ExerciseTest {
 protected:
-    explicit Surveys(const std::set<std::string>& omit = {}) : program(true, omit) {}
+    explicit Surveys(const std::set<std::string>& omit = {}) : ExerciseTest(omit) {}
 
-    CFinView& view() { return program.view(); }
-    SurveyPage* Survey() { return view().Pages().Get<SurveyPage>(PageId::Survey); }
-    SpendingResultsPage* Spending()
-    {
-        return view().Pages().Get<SpendingResultsPage>(PageId::SpendingResults);
-    }
-    static bool Visible(const Window* w) { return w && w->IsWindowVisible(); }
-    void Click(QPoint p) { drive.Click(p.x(), p.y()); }
+    SurveyPage* Survey() { return Get<SurveyPage>(PageId::Survey); }
+    SpendingResultsPage* Spending() { return Get<SpendingResultsPage>(PageId::SpendingResults); }
     // Opens a module's section and takes the chooser's first choice.
     void TakeFirstChoice(int menuItem, int section)
     {
-        program.EnterFromMenu(menuItem);
-        drive.Click(kSideX, kSectionY[section]);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Chooser()); }));
-        const ImageButton& b = view().Chooser()->Choice(0);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-        ASSERT_TRUE(Driver::Until([&] { return Visible(Survey()); }));
+        OpenSection(menuItem, section);
+        Choose(0);
+        ASSERT_TRUE(Shows(Survey()));
     }
     QPoint BoxCentre(int row, int column)
     {
@@ -79,15 +50,6 @@ protected:
         for (int r = 0; r < Survey()->Grid().GetLayout().rows; ++r)
             Tick(r, column);
     }
-    FinRecord Saved() { return BytesOf(program.folder().SavedWorkFile()); }
-    void WaitFor(const Window* page)
-    {
-        ASSERT_TRUE(Driver::Until([&] { return Visible(page); }));
-    }
-
-    MessageBoxRecorder boxes;
-    RunningProgram program;
-    Driver drive{*program.app().MainFrame()};
 };
 
 } // namespace
@@ -109,16 +71,16 @@ TEST_F(Surveys, RealityCheckTakenByClicksGivesItsLevelAndReopensWithItsMarks)
 
     for (int page = 0; page < 3; ++page) {
         TickAll(1);
-        Click(kNext);
+        Click(kNavNext);
     }
     TextPage* text = view().Text();
-    WaitFor(text);
+    ASSERT_TRUE(Shows(text));
     EXPECT_FALSE(Visible(survey));
     EXPECT_EQ(text->Key(), "reality");
     EXPECT_EQ(text->RealityScore(), 15);
     EXPECT_EQ(CurrentMediaName(), "1_1_1e.avi");
     EXPECT_STREQ(RealityResult(text->RealityScore()).level, "You are approaching the financial track.");
-    const FinRecord saved = Saved();
+    const FinRecord saved = SavedBytes();
     for (int i = 0; i < 15; ++i)
         EXPECT_EQ(saved.valuesAnswers[i], 1) << i;
     EXPECT_EQ(offsetof(FinRecord, valuesAnswers), 0x3C8u);
@@ -131,40 +93,40 @@ TEST_F(Surveys, RealityCheckTakenByClicksGivesItsLevelAndReopensWithItsMarks)
     EXPECT_EQ(report.values[1], "You are approaching the financial track.");
     EXPECT_EQ(report.values[2], ""); // no quotation
     EXPECT_EQ(report.values[3], "*You may have unrealistic money beliefs and practices. In order");
-    Click(kPrint);
+    Click(kNavPrint);
     EXPECT_TRUE(Visible(text));        // a printed result stays on screen
     ASSERT_EQ(boxes.boxes.size(), 1u); // where the PDF went
     EXPECT_NE(boxes.boxes[0].text.find("\"Financial Reality Survey Results\""), std::string::npos);
     boxes.boxes.clear();
 
     // Back shows the last page with its marks; changing them changes the level.
-    Click(kBack);
-    WaitFor(survey);
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->CurrentPage(), 2);
     EXPECT_EQ(survey->PageCounter(), "Page 3 of 3");
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(survey->Grid().Answer(r), 1);
     TickAll(5); // 10 + 25
-    Click(kNext);
-    WaitFor(text);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(text));
     EXPECT_EQ(text->RealityScore(), 35);
-    Click(kBack);
-    WaitFor(survey);
-    Click(kBack);
-    Click(kBack);
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(survey));
+    Click(kNavBack);
+    Click(kNavBack);
     EXPECT_EQ(survey->CurrentPage(), 0);
     TickAll(5);
-    Click(kNext);
+    Click(kNavNext);
     TickAll(4);
-    Click(kNext);
-    Click(kNext);
-    WaitFor(text);
+    Click(kNavNext);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(text));
     EXPECT_EQ(text->RealityScore(), 25 + 20 + 25);
     EXPECT_STREQ(RealityResult(text->RealityScore()).level, "You are on financial track and moving fast.");
 
     // The return button leads back to the section.
-    Click(kNext);
-    WaitFor(view().Chooser());
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "FIN2");
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -196,8 +158,8 @@ TEST_F(Surveys, ASecondClickOnABoxTakesTheAnswerBack)
     EXPECT_EQ(survey->Grid().Answer(2), SurveyGrid::kUnanswered);
     Tick(3, 5);
 
-    Click(kNext);
-    const FinRecord saved = Saved();
+    Click(kNavNext);
+    const FinRecord saved = SavedBytes();
     EXPECT_EQ(saved.valuesAnswers[0], -1);
     EXPECT_EQ(saved.valuesAnswers[1], 4);
     EXPECT_EQ(saved.valuesAnswers[2], -1);
@@ -265,10 +227,10 @@ TEST_F(Surveys, BorrowingScoresMinusTenUnansweredAndTenAllInTheFirstColumn)
     EXPECT_EQ(CurrentMediaName(), "3_2_1a.wav");
     EXPECT_EQ(survey->InstructionLines().front(),
               "Using credit is borrowing. You are borrowing money with the understanding that");
-    Click(kNext);
-    Click(kNext);
+    Click(kNavNext);
+    Click(kNavNext);
     ChooserPage* chooser = view().Chooser();
-    WaitFor(chooser);
+    ASSERT_TRUE(Shows(chooser));
     EXPECT_EQ(chooser->Key(), "habitsur");
     EXPECT_TRUE(chooser->ResultsMode());
     EXPECT_EQ(chooser->BorrowingScore(), -10);
@@ -278,38 +240,38 @@ TEST_F(Surveys, BorrowingScoresMinusTenUnansweredAndTenAllInTheFirstColumn)
     Grab(*chooser);
     EXPECT_EQ(CurrentMediaName(), "3_2_1b1.avi");
     for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(Saved().habitsAnswers[i], -1);
+        EXPECT_EQ(SavedBytes().habitsAnswers[i], -1);
 
     // Back to the last page, then the first, and every row in column 1.
-    Click(kBack);
-    WaitFor(survey);
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->CurrentPage(), 1);
     TickAll(1);
-    Click(kBack);
+    Click(kNavBack);
     EXPECT_EQ(survey->CurrentPage(), 0);
     TickAll(1);
-    Click(kNext);
-    Click(kNext);
-    WaitFor(chooser);
+    Click(kNavNext);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(chooser));
     EXPECT_EQ(chooser->BorrowingScore(), 10);
-    const FinRecord saved = Saved();
+    const FinRecord saved = SavedBytes();
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(saved.habitsAnswers[i], 1) << i;
     EXPECT_EQ(offsetof(FinRecord, habitsAnswers), 0x2D8u);
 
     // Column 4 on the last page: 5 + 20 is a good habit.
-    Click(kBack);
-    WaitFor(survey);
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(survey));
     TickAll(4);
-    Click(kNext);
-    WaitFor(chooser);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(chooser));
     EXPECT_EQ(chooser->BorrowingScore(), 25);
     EXPECT_EQ(chooser->HeadingBlockLines()[1], "You have good borrowing habits.");
     const ReportData report = view().Reports().Collect(VM_PRINT_BORROWING);
     ASSERT_GE(report.values.size(), 4u);
     EXPECT_EQ(report.values[2],
               "\"With a little practice, your good borrowing habits will become even better.\"");
-    Click(kPrint);
+    Click(kNavPrint);
     EXPECT_TRUE(Visible(chooser));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_NE(boxes.boxes[0].text.find("\"Your Borrowing Habits\""), std::string::npos);
@@ -321,14 +283,14 @@ TEST_F(Surveys, BorrowingScoresMinusTenUnansweredAndTenAllInTheFirstColumn)
     EXPECT_EQ(tips.Y(), 342);
     drive.Click(kPageX + tips.X() + 20, kPageY + tips.Y() + 10);
     LessonPage* lesson = view().Lesson();
-    WaitFor(lesson);
+    ASSERT_TRUE(Shows(lesson));
     EXPECT_EQ(lesson->Key(), "habits");
-    Click(kNext);
-    WaitFor(chooser);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(chooser));
     EXPECT_EQ(chooser->Key(), "habitsur");
     EXPECT_EQ(chooser->BorrowingScore(), 25);
     // Return turns the page into the section's chooser in place.
-    Click(kNext);
+    Click(kNavNext);
     EXPECT_TRUE(Visible(chooser));
     EXPECT_EQ(chooser->Key(), "CRED3");
     EXPECT_TRUE(boxes.boxes.empty());
@@ -341,14 +303,14 @@ TEST_F(Surveys, SpendingSurveyWithNothingAnsweredGivesFiveZeroCounts)
     EXPECT_EQ(survey->File(), "spending.txt");
     EXPECT_EQ(survey->Grid().Box(0, 2).X(), 402 + 49);
     for (int page = 0; page < 9; ++page)
-        Click(kNext);
+        Click(kNavNext);
     EXPECT_EQ(survey->PageCounter(), "Page 10 of 10");
     EXPECT_EQ(survey->InstructionLines().front(),
               "You're almost finished. Check \"Agree\" if the statement reflects your beliefs or");
     EXPECT_EQ(program.app().Windows().topTen->List(), "fin2a");
-    Click(kNext);
+    Click(kNavNext);
     SpendingResultsPage* results = Spending();
-    WaitFor(results);
+    ASSERT_TRUE(Shows(results));
     for (int k = 0; k < 5; ++k)
         EXPECT_EQ(results->TypeCount(k), 0) << k;
     EXPECT_EQ(results->SelectedType(), 0);
@@ -356,7 +318,7 @@ TEST_F(Surveys, SpendingSurveyWithNothingAnsweredGivesFiveZeroCounts)
     const QImage page = Grab(*results);
     EXPECT_FALSE(ContainsColour(page, QRect(20, 175, 240, 30), RGB(141, 171, 191)));
     for (int i = 0; i < 50; ++i)
-        EXPECT_EQ(Saved().spendingAnswers[i], -1);
+        EXPECT_EQ(SavedBytes().spendingAnswers[i], -1);
     EXPECT_EQ(offsetof(FinRecord, spendingAnswers), 0x300u);
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -376,7 +338,7 @@ TEST_F(Surveys, SpendingResultsOpenTheLowerOfTiedTypesAndFollowTabsAndTopics)
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_SPENDING_RESULTS);
     SpendingResultsPage* results = Spending();
-    WaitFor(results);
+    ASSERT_TRUE(Shows(results));
     EXPECT_EQ(results->SelectedType(), 1);
     EXPECT_STREQ(SpendingResultsPage::ColourWord(1), "green");
     EXPECT_TRUE(results->ShowsYourType());
@@ -419,25 +381,25 @@ TEST_F(Surveys, SpendingResultsOpenTheLowerOfTiedTypesAndFollowTabsAndTopics)
     EXPECT_EQ(report.key, "white");
     ASSERT_EQ(report.headings.size(), static_cast<size_t>(results->Topics().Count()));
     EXPECT_EQ(report.headings[0], results->Topics()[0].lines[0]);
-    Click(kPrint);
+    Click(kNavPrint);
     EXPECT_TRUE(Visible(results));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_NE(boxes.boxes[0].text.find("\"Spending Survey Results\""), std::string::npos);
     boxes.boxes.clear();
 
     // Back reopens the survey's last page; return leads to the section.
-    Click(kBack);
+    Click(kNavBack);
     SurveyPage* survey = Survey();
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->File(), "spending.txt");
     EXPECT_EQ(survey->CurrentPage(), 9);
     // Statements 45 to 49, the tenth of each type: none agreed with.
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(survey->Grid().Answer(r), 2) << r;
-    Click(kNext);
-    WaitFor(results);
-    Click(kNext); // return, where next stands
-    WaitFor(view().Chooser());
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(results));
+    Click(kNavNext); // return, where next stands
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "FIN3");
     EXPECT_TRUE(boxes.boxes.empty());
 }
@@ -448,43 +410,43 @@ TEST_F(Surveys, EveryWayOfLeavingASurveyStoresItsPage)
     SurveyPage* survey = Survey();
     // Back on the first page.
     Tick(0, 2);
-    Click(kBack);
-    WaitFor(view().Chooser());
+    Click(kNavBack);
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_EQ(view().Chooser()->Key(), "FIN2");
-    EXPECT_EQ(Saved().valuesAnswers[0], 2);
+    EXPECT_EQ(SavedBytes().valuesAnswers[0], 2);
 
     // A side button (the section button hides every page).
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_SURVEY_VALUES);
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->Grid().Answer(0), 2); // the survey opens with the answers kept
-    Click(kNext);
+    Click(kNavNext);
     Tick(4, 3);
     drive.Click(kSideX, kSectionY[2]);
-    WaitFor(view().Chooser());
+    ASSERT_TRUE(Shows(view().Chooser()));
     EXPECT_FALSE(Visible(survey));
-    EXPECT_EQ(Saved().valuesAnswers[9], 3);
+    EXPECT_EQ(SavedBytes().valuesAnswers[9], 3);
 
     // Next on the last page.
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_SURVEY_VALUES_LAST);
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     Tick(2, 5);
-    Click(kNext);
-    WaitFor(view().Text());
-    EXPECT_EQ(Saved().valuesAnswers[12], 5);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Text()));
+    EXPECT_EQ(SavedBytes().valuesAnswers[12], 5);
     EXPECT_EQ(view().Text()->RealityScore(), 2 + 3 + 5);
 
     // Quitting through the exit screen with the work kept.
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_SURVEY_VALUES_LAST);
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     Tick(3, 1);
     view().SendMessage(VM_EXIT_SCREEN);
-    WaitFor(view().Exit());
+    ASSERT_TRUE(Shows(view().Exit()));
     drive.Click(350, 290 + 19);
-    EXPECT_EQ(Saved().valuesAnswers[13], 1);
-    EXPECT_EQ(Saved().valuesAnswers[12], 5);
+    EXPECT_EQ(SavedBytes().valuesAnswers[13], 1);
+    EXPECT_EQ(SavedBytes().valuesAnswers[12], 5);
 }
 
 namespace {
@@ -515,12 +477,12 @@ TEST(SurveyAnswers, AreThereAgainAfterARestart)
             const ImageButton& box = survey->Grid().Box(row, column);
             drive.Click(kPageX + box.X() + 10, kPageY + box.Y() + 10);
         }
-        drive.Click(kNext.x(), kNext.y());
+        drive.Click(kNavNext.x(), kNavNext.y());
         bytes = ReadFileBytes(program.folder().SavedWorkFile());
     }
     RunningProgram again;
     WriteFileBytes(again.folder().SavedWorkFile(), bytes);
-    const FinRecord saved = BytesOf(again.folder().SavedWorkFile());
+    const FinRecord saved = again.folder().SavedRecord();
     EXPECT_EQ(saved.spendingAnswers[0], 1);
     EXPECT_EQ(saved.spendingAnswers[1], -1);
     EXPECT_EQ(saved.spendingAnswers[3], 2);
@@ -543,29 +505,29 @@ TEST_F(Surveys, RiskSurveyCountsFromPageTwoAndItsReturnsStayInsideItsAnswers)
     view().SendMessage(VM_HIDE_PAGES);
     view().SendMessage(VM_SURVEY_SAVER);
     SurveyPage* survey = Survey();
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->PageCounter(), "Page 2 of 3");
     EXPECT_EQ(program.app().Windows().topTen->List(), "plan2aa");
     EXPECT_EQ(survey->Grid().Box(2, 2).Y(), 200 + 2 * 60 - 12);
     Tick(2, 1);
-    Click(kNext);
+    Click(kNavNext);
     EXPECT_EQ(survey->PageCounter(), "Page 3 of 3");
     EXPECT_EQ(program.app().Windows().topTen->List(), "plan2ab");
     EXPECT_EQ(survey->InstructionLines().size(), 3u);
     survey->ShowWindow(SW_HIDE);
-    EXPECT_EQ(Saved().saverAnswers[2], 1);
+    EXPECT_EQ(SavedBytes().saverAnswers[2], 1);
 
     // Its help's return names a page past its last: the last page it is.
     view().SendMessage(VM_SURVEY_SAVER_LAST);
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->CurrentPage(), 1);
     TickAll(2);
     survey->ShowWindow(SW_HIDE);
     view().SendMessage(VM_SURVEY_SAVER_AGAIN);
-    WaitFor(survey);
+    ASSERT_TRUE(Shows(survey));
     EXPECT_EQ(survey->PageCounter(), "Page 3 of 3");
     survey->ShowWindow(SW_HIDE);
-    const FinRecord saved = Saved();
+    const FinRecord saved = SavedBytes();
     EXPECT_EQ(saved.saverAnswers[3], 2);
     EXPECT_EQ(saved.saverAnswers[5], 2);
     EXPECT_EQ(saved.totalAssets, 12345); // the field after the answers
@@ -614,7 +576,7 @@ TEST_F(LongFiles, AreReadUpToWhatThePagesHold)
     survey->ShowWindow(SW_HIDE);
     view().SendMessage(VM_SPENDING_RESULTS);
     SpendingResultsPage* results = Spending();
-    WaitFor(results);
+    ASSERT_TRUE(Shows(results));
     ASSERT_EQ(results->SelectedType(), 0);
     EXPECT_EQ(results->Topics().Count(), static_cast<int>(SpendingResultsPage::kMaxTopics));
     ASSERT_EQ(results->Text().size(), SpendingResultsPage::kMaxTextLines);
@@ -640,10 +602,10 @@ TEST_F(MissingStatements, AreNamedAndThePageStillTakesAnswers)
     SurveyPage* survey = Survey();
     EXPECT_TRUE(survey->Statements().empty());
     Tick(1, 3);
-    Click(kNext);
-    Click(kNext);
-    WaitFor(view().Chooser());
-    EXPECT_EQ(Saved().habitsAnswers[1], 3);
+    Click(kNavNext);
+    Click(kNavNext);
+    ASSERT_TRUE(Shows(view().Chooser()));
+    EXPECT_EQ(SavedBytes().habitsAnswers[1], 3);
     EXPECT_EQ(view().Chooser()->BorrowingScore(), 3 - 9);
 }
 

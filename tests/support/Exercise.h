@@ -15,9 +15,16 @@
 
 #include <QPoint>
 #include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+class FEdit;
 
 class ExerciseTest : public ::testing::Test {
 protected:
+    // A program whose folder leaves out the entries named in `omit`.
+    explicit ExerciseTest(const std::set<std::string>& omit = {}) : program(true, omit) {}
+
     // Enters the module of main-menu item `menuItem` and opens the chooser
     // of its section button `section` (0 is the introduction).
     void OpenSection(int menuItem, int section);
@@ -26,6 +33,9 @@ protected:
     void Click(QPoint p) { drive.Click(p.x(), p.y()); }
     // Clicks a point of the page area, in page coordinates.
     void ClickPage(int x, int y) { drive.Click(places::kPageX + x, places::kPageY + y); }
+    // Clicks into a field of the page on screen and types over what it
+    // holds; an empty text empties it. The field keeps the focus.
+    void TypeInto(FEdit& field, const char* text);
     // The saved-work file as it is now.
     FinRecord SavedBytes() { return program.folder().SavedRecord(); }
 
