@@ -16,140 +16,45 @@ Look presenterLook(const QString& who)
     Look l;
     l.shoes = QColor(40, 34, 30);
     if (who == QLatin1String("ana")) {
-        l = {QColor(236, 196, 166),
-             QColor(92, 52, 30),
-             QColor(150, 34, 46),
-             QColor(250, 244, 236),
-             QColor(60, 50, 56),
-             QColor(60, 30, 34),
-             QStringLiteral("long"),
-             true,
-             false,
-             false,
-             false};
+        l = {QColor(236, 196, 166), QColor(92, 52, 30), QColor(150, 34, 46), QColor(250, 244, 236), QColor(60, 50, 56),
+             QColor(60, 30, 34), QStringLiteral("long"), true, false, false, false};
     } else if (who == QLatin1String("marcus")) {
-        l = {QColor(150, 100, 70),
-             QColor(30, 24, 22),
-             QColor(70, 70, 84),
-             QColor(232, 236, 246),
-             QColor(52, 54, 64),
-             QColor(34, 28, 26),
-             QStringLiteral("short"),
-             false,
-             false,
-             true,
-             true};
+        l = {QColor(150, 100, 70), QColor(30, 24, 22), QColor(70, 70, 84), QColor(232, 236, 246), QColor(52, 54, 64),
+             QColor(34, 28, 26), QStringLiteral("short"), false, false, true, true};
         l.tie = true;
     } else if (who == QLatin1String("grace")) {
-        l = {QColor(244, 210, 184),
-             QColor(200, 150, 80),
-             QColor(38, 74, 160),
-             QColor(255, 255, 255),
-             QColor(44, 50, 72),
-             QColor(40, 36, 50),
-             QStringLiteral("bun"),
-             true,
-             true,
-             false,
-             false};
+        l = {QColor(244, 210, 184), QColor(200, 150, 80), QColor(38, 74, 160), QColor(255, 255, 255), QColor(44, 50, 72),
+             QColor(40, 36, 50), QStringLiteral("bun"), true, true, false, false};
     } else if (who == QLatin1String("david")) {
-        l = {QColor(226, 184, 150),
-             QColor(120, 120, 126),
-             QColor(30, 44, 86),
-             QColor(226, 236, 252),
-             QColor(60, 64, 76),
-             QColor(30, 26, 24),
-             QStringLiteral("bald"),
-             false,
-             true,
-             true,
-             true};
+        l = {QColor(226, 184, 150), QColor(120, 120, 126), QColor(30, 44, 86), QColor(226, 236, 252), QColor(60, 64, 76),
+             QColor(30, 26, 24), QStringLiteral("bald"), false, true, true, true};
     } else if (who == QLatin1String("elena")) {
-        l = {QColor(210, 160, 120),
-             QColor(40, 26, 20),
-             QColor(128, 128, 30),
-             QColor(252, 248, 236),
-             QColor(70, 60, 50),
-             QColor(70, 40, 30),
-             QStringLiteral("curly"),
-             false,
-             false,
-             false,
-             false};
+        l = {QColor(210, 160, 120), QColor(40, 26, 20), QColor(128, 128, 30), QColor(252, 248, 236), QColor(70, 60, 50),
+             QColor(70, 40, 30), QStringLiteral("curly"), false, false, false, false};
     } else if (who == QLatin1String("sam")) {
-        l = {QColor(240, 204, 176),
-             QColor(176, 90, 40),
-             QColor(84, 86, 20),
-             QColor(236, 240, 228),
-             QColor(64, 70, 84),
-             QColor(36, 30, 26),
-             QStringLiteral("short"),
-             false,
-             false,
-             false,
-             true};
+        l = {QColor(240, 204, 176), QColor(176, 90, 40), QColor(84, 86, 20), QColor(236, 240, 228), QColor(64, 70, 84),
+             QColor(36, 30, 26), QStringLiteral("short"), false, false, false, true};
     } else if (who == QLatin1String("ruth")) {
-        l = {QColor(120, 80, 56),
-             QColor(28, 22, 20),
-             QColor(34, 140, 60),
-             QColor(252, 250, 240),
-             QColor(50, 56, 60),
-             QColor(40, 30, 26),
-             QStringLiteral("bun"),
-             true,
-             false,
-             false,
-             false};
+        l = {QColor(120, 80, 56), QColor(28, 22, 20), QColor(34, 140, 60), QColor(252, 250, 240), QColor(50, 56, 60),
+             QColor(40, 30, 26), QStringLiteral("bun"), true, false, false, false};
     } else {
-        l = {QColor(232, 194, 162),
-             QColor(70, 50, 36),
-             QColor(18, 92, 38),
-             QColor(240, 244, 236),
-             QColor(80, 74, 66),
-             QColor(50, 36, 28),
-             QStringLiteral("short"),
-             false,
-             true,
-             false,
-             true};
+        l = {QColor(232, 194, 162), QColor(70, 50, 36), QColor(18, 92, 38), QColor(240, 244, 236), QColor(80, 74, 66),
+             QColor(50, 36, 28), QStringLiteral("short"), false, true, false, true};
     }
     return l;
 }
 
-namespace {
-
-// Key poses of the storyboard.
-Pose P(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth, qreal lean = 0,
-       qreal brows = 0)
+Pose keyPose(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth, qreal lean, qreal brows)
 {
-    Pose p;
-    p.nearShoulder = ns;
-    p.nearElbow = ne;
-    p.farShoulder = fs;
-    p.farElbow = fe;
-    p.headTilt = tilt;
-    p.turn = turn;
-    p.mouth = mouth;
-    p.lean = lean;
-    p.brows = brows;
-    return p;
+    return Pose{ns, ne, fs, fe, tilt, turn, mouth, false, lean, brows};
 }
-
-} // namespace
 
 Pose blend(const Pose& a, const Pose& b, qreal t)
 {
-    auto l = [t](qreal x, qreal y) { return x + (y - x) * t; };
-    Pose r;
-    r.nearShoulder = l(a.nearShoulder, b.nearShoulder);
-    r.nearElbow = l(a.nearElbow, b.nearElbow);
-    r.farShoulder = l(a.farShoulder, b.farShoulder);
-    r.farElbow = l(a.farElbow, b.farElbow);
-    r.headTilt = l(a.headTilt, b.headTilt);
-    r.turn = l(a.turn, b.turn);
-    r.mouth = l(a.mouth, b.mouth);
-    r.lean = l(a.lean, b.lean);
-    r.brows = l(a.brows, b.brows);
+    Pose r = a;
+    for (qreal Pose::*angle : {&Pose::nearShoulder, &Pose::nearElbow, &Pose::farShoulder, &Pose::farElbow,
+                               &Pose::headTilt, &Pose::turn, &Pose::mouth, &Pose::lean, &Pose::brows})
+        r.*angle = a.*angle + (b.*angle - a.*angle) * t;
     return r;
 }
 
@@ -159,26 +64,26 @@ Pose presenterPose(int index, int count, bool roomy)
     // room beside the board the far hand waves and the near one points across;
     // in a narrow place the gestures stay close to the body.
     const QVector<Pose> roomyStory = {
-        P(14, 8, 14, 8, 0, -0.2, 0),          // standing, smiling at the viewer
-        P(14, 8, 150, 30, -4, -0.3, 0.9, -1), // hand up to wave
-        P(14, 8, 165, -30, 3, -0.3, 0.4, -1), // wave the other way
-        P(14, 8, 150, 30, -4, -0.3, 1, -1),   // wave again, talking
-        P(60, 40, 60, 40, 0, 0, 0.8, 0, 1),   // arms open: welcome
-        P(14, 8, 22, 188, -5, -0.4, 0.2),     // hand to the chin: thinking
-        P(20, 10, 70, 70, 4, 0.2, 1),         // explaining with the far hand
-        P(60, 60, 20, 12, 6, 0.6, 0.6, 1),    // turning to the board
-        P(80, 12, 18, 14, 8, 0.8, 0.1, 1.5),  // pointing at the board
+        keyPose(14, 8, 14, 8, 0, -0.2, 0),           // standing, smiling at the viewer
+        keyPose(14, 8, 150, 30, -4, -0.3, 0.9, -1),  // hand up to wave
+        keyPose(14, 8, 165, -30, 3, -0.3, 0.4, -1),  // wave the other way
+        keyPose(14, 8, 150, 30, -4, -0.3, 1, -1),    // wave again, talking
+        keyPose(60, 40, 60, 40, 0, 0, 0.8, 0, 1),    // arms open: welcome
+        keyPose(14, 8, 22, 188, -5, -0.4, 0.2),      // hand to the chin: thinking
+        keyPose(20, 10, 70, 70, 4, 0.2, 1),          // explaining with the far hand
+        keyPose(60, 60, 20, 12, 6, 0.6, 0.6, 1),     // turning to the board
+        keyPose(80, 12, 18, 14, 8, 0.8, 0.1, 1.5),   // pointing at the board
     };
     const QVector<Pose> narrowStory = {
-        P(14, 8, 14, 8, 0, -0.2, 0),          // standing, smiling at the viewer
-        P(35, 140, 14, 8, 4, -0.3, 0.9),      // hand up to wave
-        P(48, 112, 14, 8, -3, -0.3, 0.4),     // wave
-        P(35, 140, 14, 8, 4, -0.3, 1),        // wave again, talking
-        P(15, -95, 15, -95, 0, 0, 0.8, 0, 1), // hands together
-        P(14, 8, 22, 188, -5, -0.4, 0.2),     // hand to the chin: thinking
-        P(14, 8, 30, 115, 4, 0.1, 1),         // explaining with the far hand
-        P(35, 130, 16, 10, 6, 0.6, 0.6, 1),   // turning to the board
-        P(40, 120, 16, 10, 8, 0.8, 0.1, 1.5), // pointing up at the board
+        keyPose(14, 8, 14, 8, 0, -0.2, 0),             // standing, smiling at the viewer
+        keyPose(35, 140, 14, 8, 4, -0.3, 0.9),         // hand up to wave
+        keyPose(48, 112, 14, 8, -3, -0.3, 0.4),        // wave
+        keyPose(35, 140, 14, 8, 4, -0.3, 1),           // wave again, talking
+        keyPose(15, -95, 15, -95, 0, 0, 0.8, 0, 1),    // hands together
+        keyPose(14, 8, 22, 188, -5, -0.4, 0.2),        // hand to the chin: thinking
+        keyPose(14, 8, 30, 115, 4, 0.1, 1),            // explaining with the far hand
+        keyPose(35, 130, 16, 10, 6, 0.6, 0.6, 1),      // turning to the board
+        keyPose(40, 120, 16, 10, 8, 0.8, 0.1, 1.5),    // pointing up at the board
     };
     const QVector<Pose>& story = roomy ? roomyStory : narrowStory;
     // Each frame shows one of the key poses (in-between poses would swing the
@@ -220,8 +125,7 @@ QPointF dir(qreal deg, bool right)
 
 } // namespace
 
-void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, const Pose& pose,
-                   bool boardLeft)
+void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, const Pose& pose, bool boardLeft)
 {
     const qreal u = height / 100.0;
     p.save();
@@ -350,8 +254,7 @@ void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, co
     // Hair behind the head.
     if (look.hairStyle == QLatin1String("long")) {
         QPainterPath back;
-        back.addRoundedRect(QRectF(hc.x() - hrx - 1.6 * u, hc.y() - hry * 0.6, 2 * hrx + 3.2 * u, hry * 1.9),
-                            4 * u, 4 * u);
+        back.addRoundedRect(QRectF(hc.x() - hrx - 1.6 * u, hc.y() - hry * 0.6, 2 * hrx + 3.2 * u, hry * 1.9), 4 * u, 4 * u);
         outlined(p, back, look.hair, line, lw);
     } else if (look.hairStyle == QLatin1String("bun")) {
         QPainterPath bun;
@@ -397,19 +300,16 @@ void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, co
         } else if (st == QLatin1String("curly")) {
             for (int i = 0; i < 9; ++i) {
                 const qreal a = M_PI * (1.05 + i * 0.11);
-                top.addEllipse(hc + QPointF(std::cos(a) * hrx * 0.95, std::sin(a) * hry * 0.9), 2.6 * u,
-                               2.6 * u);
+                top.addEllipse(hc + QPointF(std::cos(a) * hrx * 0.95, std::sin(a) * hry * 0.9), 2.6 * u, 2.6 * u);
             }
             top.addEllipse(QPointF(hc.x(), hc.y() - hry * 0.75), hrx * 0.8, 2.8 * u);
             top.setFillRule(Qt::WindingFill);
             top = top.simplified();
         } else {
             top.moveTo(hc.x() - hrx - 0.4 * u, hc.y() + (st == QLatin1String("long") ? 4 : 0) * u);
-            top.cubicTo(hc.x() - hrx - 1 * u, hc.y() - hry - 2 * u, hc.x() + hrx + 1 * u,
-                        hc.y() - hry - 2.2 * u, hc.x() + hrx + 0.4 * u,
-                        hc.y() + (st == QLatin1String("long") ? 4 : 0) * u);
-            top.quadTo(hc.x() + hrx - 0.5 * u, hc.y() - 3.5 * u, hc.x() + turnX * 2 * u + 2 * u,
-                       hc.y() - 5 * u);
+            top.cubicTo(hc.x() - hrx - 1 * u, hc.y() - hry - 2 * u, hc.x() + hrx + 1 * u, hc.y() - hry - 2.2 * u,
+                        hc.x() + hrx + 0.4 * u, hc.y() + (st == QLatin1String("long") ? 4 : 0) * u);
+            top.quadTo(hc.x() + hrx - 0.5 * u, hc.y() - 3.5 * u, hc.x() + turnX * 2 * u + 2 * u, hc.y() - 5 * u);
             top.quadTo(hc.x() - 2 * u, hc.y() - 3 * u, hc.x() - hrx + 1 * u, hc.y() - 2 * u);
             top.closeSubpath();
         }
@@ -439,8 +339,7 @@ void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, co
         }
         p.setPen(QPen(look.hair.darker(110), std::max<qreal>(1, u * 0.55), Qt::SolidLine, Qt::RoundCap));
         const qreal by = eyeY - 2.4 * u - pose.brows * 0.8 * u;
-        p.drawLine(QPointF(e.x() - 1.3 * u, by + (s < 0 ? 0.3 : 0) * u),
-                   QPointF(e.x() + 1.3 * u, by + (s > 0 ? 0.3 : 0) * u));
+        p.drawLine(QPointF(e.x() - 1.3 * u, by + (s < 0 ? 0.3 : 0) * u), QPointF(e.x() + 1.3 * u, by + (s > 0 ? 0.3 : 0) * u));
     }
     if (look.glasses) {
         p.setPen(QPen(QColor(40, 40, 48), std::max<qreal>(1, u * 0.4)));

@@ -27,11 +27,14 @@ struct Pose {
     qreal turn = 0;                          // -1 .. 1, positive toward the board
     qreal mouth = 0;                         // 0 closed smile .. 1 open (talking)
     bool blink = false;
-    qreal lean = 0;  // degrees
-    qreal brows = 0; // raise
+    qreal lean = 0;                          // degrees
+    qreal brows = 0;                         // raise
 };
 
 Look presenterLook(const QString& who);
+// A pose from its angles (see Pose) and expression.
+Pose keyPose(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth = 0, qreal lean = 0,
+             qreal brows = 0);
 // The pose `t` of the way (0 .. 1) from `a` to `b`.
 Pose blend(const Pose& a, const Pose& b, qreal t);
 // The pose of frame `index` (0-based) of `count`; the last frame points at the board.
@@ -41,7 +44,6 @@ Pose presenterPose(int index, int count, bool roomy);
 
 // Draws a figure standing on `feet`, `height` pixels tall; `boardLeft` says
 // on which side the board is (the near arm is on that side).
-void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, const Pose& pose,
-                   bool boardLeft);
+void drawPresenter(QPainter& p, QPointF feet, qreal height, const Look& look, const Pose& pose, bool boardLeft);
 
 } // namespace art

@@ -13,26 +13,16 @@ using art::Pose;
 
 // Angles in degrees as the presenter's drawing takes them: 0 hangs down, 90
 // sideways away from the body, 180 up; the near arm is on the scene's side.
-Pose pose(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn)
-{
-    Pose p;
-    p.nearShoulder = ns;
-    p.nearElbow = ne;
-    p.farShoulder = fs;
-    p.farElbow = fe;
-    p.headTilt = tilt;
-    p.turn = turn;
-    return p;
-}
+using art::keyPose;
 
-const Pose kRest = pose(14, 8, 14, 8, 0, -0.1);
-const Pose kPresent = pose(72, 34, 16, 10, 4, 0.35);   // open hand toward the scene
-const Pose kExplain = pose(34, 70, 34, 70, -2, 0.05);  // both hands out, palms up
-const Pose kFarHand = pose(16, 10, 55, 75, -3, -0.05); // explaining with the far hand
-const Pose kPoint = pose(86, 6, 16, 8, 6, 0.55);       // pointing at the scene
-const Pose kThink = pose(20, 12, 22, 188, -6, -0.2);   // hand to the chin
-const Pose kCheer = pose(158, 12, 158, 12, 0, 0);      // both arms up
-const Pose kShrug = pose(30, 72, 30, 72, 8, 0);        // palms up, head aside
+const Pose kRest = keyPose(14, 8, 14, 8, 0, -0.1);
+const Pose kPresent = keyPose(72, 34, 16, 10, 4, 0.35);   // open hand toward the scene
+const Pose kExplain = keyPose(34, 70, 34, 70, -2, 0.05);  // both hands out, palms up
+const Pose kFarHand = keyPose(16, 10, 55, 75, -3, -0.05); // explaining with the far hand
+const Pose kPoint = keyPose(86, 6, 16, 8, 6, 0.55);       // pointing at the scene
+const Pose kThink = keyPose(20, 12, 22, 188, -6, -0.2);   // hand to the chin
+const Pose kCheer = keyPose(158, 12, 158, 12, 0, 0);      // both arms up
+const Pose kShrug = keyPose(30, 72, 30, 72, 8, 0);        // palms up, head aside
 
 // The talking cycle: the hands move every couple of seconds.
 const Pose kTalk[] = {kPresent, kFarHand, kExplain, kPresent, kRest, kExplain};
@@ -52,7 +42,7 @@ template <size_t N> Pose cycle(const Pose (&poses)[N], qreal seconds, qreal step
 Pose waving(qreal seconds)
 {
     // The far hand up beside the head, swinging twice a second.
-    Pose p = pose(16, 10, 150, 20, -4, -0.25);
+    Pose p = keyPose(16, 10, 150, 20, -4, -0.25);
     const qreal s = std::sin(seconds * 2 * M_PI * 1.6);
     p.farShoulder += 10 * s;
     p.farElbow += 30 * s;
