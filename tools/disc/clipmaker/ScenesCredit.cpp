@@ -64,9 +64,11 @@ void cardScene(const SceneContext& c)
     const qreal paid = during(c.now, 0.45, 0.5);
     const QRectF screen(term.left() + 5, term.top() + 6, term.width() - 10, 12);
     c.p.fillRect(screen, paid > 0 ? QColor(150, 230, 150) : QColor(170, 200, 170));
-    if (paid > 0)
-        label(c.p, screen, c.params.text(QStringLiteral("label"), QStringLiteral("Paid")), QColor(20, 90, 30),
-              7.5);
+    if (paid > 0) {
+        const QString word = c.params.text(QStringLiteral("label"), QStringLiteral("Paid"));
+        text(c.p, screen, Qt::AlignCenter, word, fitted(sans(7.5, true), word, screen.width() - 2, 5),
+             QColor(20, 90, 30));
+    }
     for (int i = 0; i < 9; ++i)
         c.p.fillRect(QRectF(term.left() + 6 + (i % 3) * 8, term.top() + 22 + (i / 3) * 7, 6, 5),
                      QColor(210, 214, 222));
