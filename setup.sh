@@ -19,7 +19,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6 libqt6multimediawidgets6
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
     fonts-liberation2 fonts-dejavu-core fonts-urw-base35
-    espeak-ng sox ffmpeg
+    festival festvox-us-slt-hts espeak-ng sox ffmpeg
     libgtest-dev libbenchmark-dev xvfb xauth
 )
 

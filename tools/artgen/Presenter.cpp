@@ -44,41 +44,19 @@ Look presenterLook(const QString& who)
     return l;
 }
 
-namespace {
-
-// Key poses of the storyboard.
-Pose P(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth, qreal lean = 0, qreal brows = 0)
+Pose keyPose(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth, qreal lean, qreal brows)
 {
-    Pose p;
-    p.nearShoulder = ns;
-    p.nearElbow = ne;
-    p.farShoulder = fs;
-    p.farElbow = fe;
-    p.headTilt = tilt;
-    p.turn = turn;
-    p.mouth = mouth;
-    p.lean = lean;
-    p.brows = brows;
-    return p;
+    return Pose{ns, ne, fs, fe, tilt, turn, mouth, false, lean, brows};
 }
 
-[[maybe_unused]] Pose lerp(const Pose& a, const Pose& b, qreal t)
+Pose blend(const Pose& a, const Pose& b, qreal t)
 {
-    auto l = [t](qreal x, qreal y) { return x + (y - x) * t; };
-    Pose r;
-    r.nearShoulder = l(a.nearShoulder, b.nearShoulder);
-    r.nearElbow = l(a.nearElbow, b.nearElbow);
-    r.farShoulder = l(a.farShoulder, b.farShoulder);
-    r.farElbow = l(a.farElbow, b.farElbow);
-    r.headTilt = l(a.headTilt, b.headTilt);
-    r.turn = l(a.turn, b.turn);
-    r.mouth = l(a.mouth, b.mouth);
-    r.lean = l(a.lean, b.lean);
-    r.brows = l(a.brows, b.brows);
+    Pose r = a;
+    for (qreal Pose::*angle : {&Pose::nearShoulder, &Pose::nearElbow, &Pose::farShoulder, &Pose::farElbow,
+                               &Pose::headTilt, &Pose::turn, &Pose::mouth, &Pose::lean, &Pose::brows})
+        r.*angle = a.*angle + (b.*angle - a.*angle) * t;
     return r;
 }
-
-} // namespace
 
 Pose presenterPose(int index, int count, bool roomy)
 {
@@ -86,26 +64,26 @@ Pose presenterPose(int index, int count, bool roomy)
     // room beside the board the far hand waves and the near one points across;
     // in a narrow place the gestures stay close to the body.
     const QVector<Pose> roomyStory = {
-        P(14, 8, 14, 8, 0, -0.2, 0),           // standing, smiling at the viewer
-        P(14, 8, 150, 30, -4, -0.3, 0.9, -1),  // hand up to wave
-        P(14, 8, 165, -30, 3, -0.3, 0.4, -1),  // wave the other way
-        P(14, 8, 150, 30, -4, -0.3, 1, -1),    // wave again, talking
-        P(60, 40, 60, 40, 0, 0, 0.8, 0, 1),    // arms open: welcome
-        P(14, 8, 22, 188, -5, -0.4, 0.2),      // hand to the chin: thinking
-        P(20, 10, 70, 70, 4, 0.2, 1),          // explaining with the far hand
-        P(60, 60, 20, 12, 6, 0.6, 0.6, 1),     // turning to the board
-        P(80, 12, 18, 14, 8, 0.8, 0.1, 1.5),   // pointing at the board
+        keyPose(14, 8, 14, 8, 0, -0.2, 0),           // standing, smiling at the viewer
+        keyPose(14, 8, 150, 30, -4, -0.3, 0.9, -1),  // hand up to wave
+        keyPose(14, 8, 165, -30, 3, -0.3, 0.4, -1),  // wave the other way
+        keyPose(14, 8, 150, 30, -4, -0.3, 1, -1),    // wave again, talking
+        keyPose(60, 40, 60, 40, 0, 0, 0.8, 0, 1),    // arms open: welcome
+        keyPose(14, 8, 22, 188, -5, -0.4, 0.2),      // hand to the chin: thinking
+        keyPose(20, 10, 70, 70, 4, 0.2, 1),          // explaining with the far hand
+        keyPose(60, 60, 20, 12, 6, 0.6, 0.6, 1),     // turning to the board
+        keyPose(80, 12, 18, 14, 8, 0.8, 0.1, 1.5),   // pointing at the board
     };
     const QVector<Pose> narrowStory = {
-        P(14, 8, 14, 8, 0, -0.2, 0),             // standing, smiling at the viewer
-        P(35, 140, 14, 8, 4, -0.3, 0.9),         // hand up to wave
-        P(48, 112, 14, 8, -3, -0.3, 0.4),        // wave
-        P(35, 140, 14, 8, 4, -0.3, 1),           // wave again, talking
-        P(15, -95, 15, -95, 0, 0, 0.8, 0, 1),    // hands together
-        P(14, 8, 22, 188, -5, -0.4, 0.2),        // hand to the chin: thinking
-        P(14, 8, 30, 115, 4, 0.1, 1),            // explaining with the far hand
-        P(35, 130, 16, 10, 6, 0.6, 0.6, 1),      // turning to the board
-        P(40, 120, 16, 10, 8, 0.8, 0.1, 1.5),    // pointing up at the board
+        keyPose(14, 8, 14, 8, 0, -0.2, 0),             // standing, smiling at the viewer
+        keyPose(35, 140, 14, 8, 4, -0.3, 0.9),         // hand up to wave
+        keyPose(48, 112, 14, 8, -3, -0.3, 0.4),        // wave
+        keyPose(35, 140, 14, 8, 4, -0.3, 1),           // wave again, talking
+        keyPose(15, -95, 15, -95, 0, 0, 0.8, 0, 1),    // hands together
+        keyPose(14, 8, 22, 188, -5, -0.4, 0.2),        // hand to the chin: thinking
+        keyPose(14, 8, 30, 115, 4, 0.1, 1),            // explaining with the far hand
+        keyPose(35, 130, 16, 10, 6, 0.6, 0.6, 1),      // turning to the board
+        keyPose(40, 120, 16, 10, 8, 0.8, 0.1, 1.5),    // pointing up at the board
     };
     const QVector<Pose>& story = roomy ? roomyStory : narrowStory;
     // Each frame shows one of the key poses (in-between poses would swing the

@@ -32,6 +32,11 @@ struct Pose {
 };
 
 Look presenterLook(const QString& who);
+// A pose from its angles (see Pose) and expression.
+Pose keyPose(qreal ns, qreal ne, qreal fs, qreal fe, qreal tilt, qreal turn, qreal mouth = 0, qreal lean = 0,
+             qreal brows = 0);
+// The pose `t` of the way (0 .. 1) from `a` to `b`.
+Pose blend(const Pose& a, const Pose& b, qreal t);
 // The pose of frame `index` (0-based) of `count`; the last frame points at the board.
 // With little room beside the board the presenter waves with the near hand
 // (raised along the board's edge) instead of the far one.

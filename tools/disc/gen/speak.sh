@@ -13,9 +13,10 @@ text=$(script_text "$script")
 check_spoken "$text" "$script"
 
 fresh_dir "$work"
-speak "$text" "$work/voice.wav"
-# A breath of silence around the voice, and a steady level.
-"$SOX" "$work/voice.wav" -b 16 "$work/out.wav" pad 0.2 0.4 norm -1 || die "sox failed for $out"
+printf '%s\n' "$text" > "$work/voice.txt"
+speak_all "$work"
+# A breath of silence around the voice.
+"$SOX" "$work/voice.wav" "$work/out.wav" pad 0.2 0.4 || die "sox failed for $out"
 
 len=$(duration "$work/out.wav")
 in_range "$len" "$min" "$max" || die "$script: spoken length ${len}s is outside ${min}..${max}s"

@@ -2,12 +2,17 @@
 # check_disc.sh MANIFEST DISC_DIR PROGRAM_DIR
 # Checks every generated recording against what the program and its media
 # component expect: the file is there, has the right format, a length within
-# the allowed range, and (when gst-launch-1.0 is available) GStreamer's
+# the allowed range, its speech at the disc's one loudness without clipping
+# and with silent ends, and (when gst-launch-1.0 is available) GStreamer's
 # avidemux and jpegdec play each clip to the end.
 set -u
 manifest=$1 disc=$2 program=$3
 FFPROBE=${FFPROBE:-ffprobe}
+FFMPEG=${FFMPEG:-ffmpeg}
 GST_LAUNCH=${GST_LAUNCH:-gst-launch-1.0}
+. "$(dirname "$0")/speech_checks.sh"
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
 
 failures=0
 fail() {
@@ -33,6 +38,12 @@ check_wav() {
     case $info in *sample_rate=22050*) ;; *) fail "$f: not 22050 Hz" ;; esac
     len=$(printf '%s\n' "$info" | sed -n 's/^duration=//p')
     within "$len" "$2" "$3" || fail "$f: length $len s outside $2..$3 s"
+}
+
+# check_spoken FILE MIN MAX: a WAV of speech, at the disc's level.
+check_spoken() {
+    check_wav "$@"
+    check_speech "$1" || fail "$1: $speech_problem"
 }
 
 # check_avi FILE: MJPEG 160x120 at 10..15 fps with PCM 16-bit sound, in AVI,
@@ -63,6 +74,9 @@ check_avi() {
     awk -v a="$vlen" -v b="$alen" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(d <= 0.2) }' \
         || fail "$f: picture ${vlen}s and sound ${alen}s differ"
 
+    "$FFMPEG" -nostdin -v error -y -i "$f" -vn -c:a pcm_s16le "$scratch/sound.wav" \
+        && { check_speech "$scratch/sound.wav" || fail "$f: $speech_problem"; }
+
     if [ -n "$gst" ]; then
         "$gst" -q filesrc location="$f" ! avidemux name=d \
             d.video_0 ! queue ! jpegdec ! fakesink sync=false \
@@ -89,9 +103,9 @@ while read -r kind path; do
     fi
     case $kind in
         marker)    grep -q Fiscova "$f" || fail "$f: does not name the Fiscova content disc" ;;
-        narration) check_wav "$f" 15 40 ;;
-        hint)      check_wav "$f" 1.5 15 ;;
-        farewell)  check_wav "$f" 3 20 ;;
+        narration) check_spoken "$f" 15 40 ;;
+        hint)      check_spoken "$f" 1.5 15 ;;
+        farewell)  check_spoken "$f" 3 20 ;;
         video)     check_avi "$f" ;;
         type)      check_wav "$f" 0.005 0.06 ;;
         click|click4|click5) check_wav "$f" 0.01 0.25 ;;
