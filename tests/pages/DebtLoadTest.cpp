@@ -27,7 +27,8 @@ constexpr int kBarMiddleY = 246;
 constexpr QPoint kTotalLabel(200, 275);
 constexpr QPoint kLessonButton(74 + 170, 336 + 19);
 
-// Types over a field's text, leaving the caret in it.
+// Types over a field's text, leaving the caret in it, in a program of the
+// test's own.
 void TypeInto(Driver& drive, FEdit& field, const char* text)
 {
     const Rect place = field.GetWindowRect();
@@ -53,6 +54,23 @@ void FillLoans(Driver& drive, DetailPanel& panel, const std::vector<const char*>
     ASSERT_FALSE(panel.IsShowing());
 }
 
+// Opens the debt page in a program of the test's own, as a user does; null
+// when it does not show.
+DebtLoadPage* OpenDebtPage(RunningProgram& program, Driver& drive)
+{
+    program.EnterFromMenu(3);
+    drive.Click(kSideX, kSectionY[2]);
+    if (!Driver::Until([&] { return program.view().Chooser()->IsWindowVisible(); }))
+        return nullptr;
+    const ImageButton& b = program.view().Chooser()->Choice(1);
+    drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
+    auto* page = program.view().Pages().Get<DebtLoadPage>(PageId::DebtLoad);
+    if (!Driver::Until([&] { return page && page->IsWindowVisible(); }))
+        return nullptr;
+    Grab(*page);
+    return page;
+}
+
 class DebtLoad : public ExerciseTest {
 protected:
     void SetUp() override
@@ -68,8 +86,8 @@ protected:
     // Enters income and housing, and goes on to the result.
     void ToResult(const char* income, const char* housing)
     {
-        TypeInto(drive, page->Income(), income);
-        TypeInto(drive, page->Housing(), housing);
+        TypeInto(page->Income(), income);
+        TypeInto(page->Housing(), housing);
         Click(kNavNext);
         ASSERT_TRUE(Shows(result));
         Grab(*result);
@@ -258,14 +276,8 @@ TEST(DebtLoadRestart, IncomeHousingAndLoansComeBackAfterARestart)
         MessageBoxRecorder boxes;
         RunningProgram program;
         Driver drive{*program.app().MainFrame()};
-        program.EnterFromMenu(3);
-        drive.Click(kSideX, kSectionY[2]);
-        ASSERT_TRUE(Driver::Until([&] { return program.view().Chooser()->IsWindowVisible(); }));
-        const ImageButton& b = program.view().Chooser()->Choice(1);
-        drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-        auto* page = program.view().Pages().Get<DebtLoadPage>(PageId::DebtLoad);
-        ASSERT_TRUE(Driver::Until([&] { return page && page->IsWindowVisible(); }));
-        Grab(*page);
+        DebtLoadPage* page = OpenDebtPage(program, drive);
+        ASSERT_NE(page, nullptr);
         TypeInto(drive, page->Income(), "4200");
         TypeInto(drive, page->Housing(), "1250");
         FillLoans(drive, *program.app().Windows().detailPanel, {"", "", "", "", "1000", "234"});
@@ -280,13 +292,8 @@ TEST(DebtLoadRestart, IncomeHousingAndLoansComeBackAfterARestart)
     RunningProgram program;
     WriteFileBytes(program.folder().SavedWorkFile(), savedWork);
     Driver drive{*program.app().MainFrame()};
-    program.EnterFromMenu(3);
-    drive.Click(kSideX, kSectionY[2]);
-    ASSERT_TRUE(Driver::Until([&] { return program.view().Chooser()->IsWindowVisible(); }));
-    const ImageButton& b = program.view().Chooser()->Choice(1);
-    drive.Click(kPageX + b.X() + b.Width() / 2, kPageY + b.Y() + b.Height() / 2);
-    auto* page = program.view().Pages().Get<DebtLoadPage>(PageId::DebtLoad);
-    ASSERT_TRUE(Driver::Until([&] { return page && page->IsWindowVisible(); }));
+    DebtLoadPage* page = OpenDebtPage(program, drive);
+    ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->Income().GetText(), "4200"); // with the focus
     EXPECT_EQ(page->Housing().GetText(), "1,250");
     EXPECT_EQ(page->Total().GetText(), "1,234");
