@@ -5,6 +5,9 @@
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
 #include "kit/Modules.h"
+#include "pages/credit/CostOfCreditPage.h"
+#include "pages/credit/DebtLoadPage.h"
+#include "pages/credit/DebtLoadResultPage.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/AverageBudgetPage.h"
 #include "pages/money/BudgetPage.h"
@@ -51,6 +54,9 @@ constexpr PageRow kPages[] = {
     {PageId::AverageBudget, PageSet::Money, &Make<AverageBudgetPage>},
     {PageId::BudgetResults, PageSet::Money, &Make<BudgetResultsPage>},
     {PageId::SaveMore, PageSet::Money, &Make<SaveMorePage>},
+    {PageId::CostOfCredit, PageSet::Credit, &Make<CostOfCreditPage>},
+    {PageId::DebtLoad, PageSet::Credit, &Make<DebtLoadPage>},
+    {PageId::DebtLoadResult, PageSet::Credit, &Make<DebtLoadResultPage>},
     {PageId::Chart, PageSet::Planning, &Make<ChartPage>},
     {PageId::Goals, PageSet::Planning, &Make<GoalsPage>},
 };

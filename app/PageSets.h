@@ -32,6 +32,10 @@ enum class PageId {
     BudgetResults, // "IDD_Comp"
     Emergencies,   // "IDD_EmList", the emergencies list
     SaveMore,      // "IDD_Fix", how to save more
+    // Credit.
+    CostOfCredit,   // "IDD_Cost"
+    DebtLoad,       // "IDD_Debt", the debt load's input page
+    DebtLoadResult, // "IDD_Therm"
     // Planning.
     Chart, // "IDD_Growth", the growth, dwindle and meet-goal charts
     Goals, // "IDD_Define"

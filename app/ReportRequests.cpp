@@ -7,6 +7,9 @@
 #include "data/CFinData.h"
 #include "kit/AppServices.h"
 #include "kit/NumberFormat.h"
+#include "pages/credit/CostOfCreditPage.h"
+#include "pages/credit/DebtLoadPage.h"
+#include "pages/credit/DebtLoadResultPage.h"
 #include "pages/money/AssetsPage.h"
 #include "pages/money/AverageBudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
@@ -64,6 +67,33 @@ ReportData ReportRequests::Collect(int request) const
         for (int i = 0; i < ChecklistPage::kItems; ++i)
             data.ticks[static_cast<size_t>(i)] =
                 live ? checklist->Box(i).GetCheck() : record.GetAnalysisChecklist(i) != 0;
+        break;
+    }
+    case 1134:
+        if (auto* cost = pages_.Get<CostOfCreditPage>(PageId::CostOfCredit)) {
+            const std::string principal = "$" + cost->Amount().GetText();
+            data.values = {principal,
+                           cost->Rate().GetText(),
+                           cost->Months().GetText(),
+                           "$" + cost->PaymentText(),
+                           principal,
+                           "$" + cost->InterestText(),
+                           "$" + FormatThousands(cost->TotalText())};
+        }
+        break;
+    case 1136: {
+        auto* debt = pages_.Get<DebtLoadPage>(PageId::DebtLoad);
+        const auto* result = pages_.Get<DebtLoadResultPage>(PageId::DebtLoadResult);
+        if (!debt || !result)
+            break;
+        // An amount left empty counts, and prints, as $0.
+        const auto dollars = [](const std::string& text) { return "$" + (text.empty() ? "0" : text); };
+        data.values = {result->ComfortLine(),
+                       result->PaymentsLine(),
+                       DebtLoadResultPage::kClosingLine,
+                       dollars(debt->Income().GetText()),
+                       dollars(debt->Housing().GetText()),
+                       dollars(debt->Total().GetText())};
         break;
     }
     case 1137:

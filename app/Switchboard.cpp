@@ -11,6 +11,9 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/credit/DebtGauge.h"
+#include "pages/credit/DebtLoadPage.h"
+#include "pages/credit/DebtLoadResultPage.h"
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/EmergenciesPage.h"
@@ -88,6 +91,10 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_CHOOSER_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
     {VM_SECTION_MAN4,           true,  PageId::Chooser, "MAN4",        "man4",  nullptr},
     {VM_LESSON_PCONS,           false, PageId::Lesson,  "pcons",       "cred2a", nullptr},
+    {VM_SHOW_COST,              false, PageId::CostOfCredit, nullptr,  nullptr, nullptr},
+    {VM_SHOW_DEBT,              false, PageId::DebtLoad, nullptr,      "cred3a", nullptr},
+    {VM_PRINT_COST,             false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_PRINT_DEBT,             false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_TEXT_RATINGS,           false, PageId::Text,    "ratings.txt", nullptr, nullptr},
     {VM_LESSON_AVOID,           false, PageId::Lesson,  "avoid",       nullptr, nullptr},
     {VM_TEXT_OBTAIN,            false, PageId::Text,    "obtain.txt",  nullptr, nullptr},
@@ -104,6 +111,7 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_CHOOSER_FIN2,           true,  PageId::Chooser, "FIN2",        "fin2",  nullptr},
     {VM_CHOOSER_FIN3,           true,  PageId::Chooser, "FIN3",        "fin3",  nullptr},
     {VM_LESSON_AGENCY,          false, PageId::Lesson,  "agency",      nullptr, nullptr},
+    {VM_DEBT_RESULTS,           false, PageId::DebtLoadResult, nullptr, nullptr, &S::HandDebtToResult},
     {VM_LESSON_REDUCING,        false, PageId::Lesson,  "reducing",    nullptr, nullptr},
     {VM_TOPTEN,                 false, PageId::None, nullptr,       nullptr, &S::ShowTopTen},
     {VM_LESSON_GOAL,            false, PageId::Lesson,  "goal",        nullptr, nullptr},
@@ -207,6 +215,17 @@ void Switchboard::CopyBudgetTotals(UINT)
     auto* results = pages_.Get<BudgetResultsPage>(PageId::BudgetResults);
     if (budget && results)
         results->SetUserTotals(budget->ComparedTotals());
+}
+
+void Switchboard::HandDebtToResult(UINT)
+{
+    // The comfort level from the income and housing on the input page, and
+    // the payments as its total shows them.
+    auto* debt = pages_.Get<DebtLoadPage>(PageId::DebtLoad);
+    auto* result = pages_.Get<DebtLoadResultPage>(PageId::DebtLoadResult);
+    if (debt && result)
+        result->SetFigures(ComfortDebtLoad(debt->Income().GetIntValue(), debt->Housing().GetIntValue()),
+                           debt->Total().GetText());
 }
 
 void Switchboard::StartDetailedAnalysis(UINT)

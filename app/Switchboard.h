@@ -41,6 +41,7 @@ private:
 
     void Print(platform::UINT message);
     void CopyBudgetTotals(platform::UINT);
+    void HandDebtToResult(platform::UINT);
     void StartDetailedAnalysis(platform::UINT);
     void StartQuickAnalysis(platform::UINT);
     void BackFromAssets(platform::UINT);

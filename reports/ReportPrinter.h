@@ -66,6 +66,8 @@ private:
     void DrawTwoColumns(platform::Dc& dc, int y, int valueRight,
                         const std::vector<std::pair<std::string, std::string>>& rows);
     void DrawSaveMore(platform::Dc& dc);
+    void DrawCostOfCredit(platform::Dc& dc);
+    void DrawDebtLoad(platform::Dc& dc);
     void DrawGrowthChart(platform::Dc& dc);
     void DrawGoalsChart(platform::Dc& dc);
     // Each heading with the entries of its text, from `firstY` down.

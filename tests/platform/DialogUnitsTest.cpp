@@ -28,3 +28,13 @@ TEST(DialogUnits, TemplatePlacesAndSizesConvertEachOnTheirOwn)
     EXPECT_EQ(DialogRect(0, 0, 159, 110), (Rect{0, 0, 238, 178}));
     EXPECT_EQ(DialogRect(10, 168, 15, 8), (Rect{15, 273, 37, 286}));
 }
+
+TEST(DialogUnits, ArialTemplatesAreAPixelTallerPerCharacter)
+{
+    // The debt page's fields stand on its labels, 35 pixels apart from 198.
+    EXPECT_EQ(DialogRect(170, 110, 43, 13, kArialDialogFont), (Rect{255, 192, 319, 214}));
+    EXPECT_EQ(DialogRect(170, 130, 43, 13, kArialDialogFont), (Rect{255, 227, 319, 249}));
+    EXPECT_EQ(DialogRect(170, 150, 43, 13, kArialDialogFont), (Rect{255, 262, 319, 284}));
+    // Across, the two fonts agree.
+    EXPECT_EQ(DialogX(170, kArialDialogFont), DialogX(170));
+}

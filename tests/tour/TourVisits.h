@@ -82,4 +82,6 @@ void VisitRealityCheck(Tour& tour, const std::string& module);
 void VisitSpendingSurvey(Tour& tour, const std::string& module);
 
 // Credit.
+void VisitCostOfCredit(Tour& tour, const std::string& module);
+void VisitDebtLoad(Tour& tour, const std::string& module);
 void VisitBorrowingSurvey(Tour& tour, const std::string& module);
