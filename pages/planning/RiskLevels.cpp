@@ -8,7 +8,7 @@ constexpr char kOpening[] = "Your answers suggest that you:";
 constexpr char kResultsMarker[] = "ShowResults";
 
 // From the highest level down. A line's trailing space is the page's own.
-const RiskLevel kLevels[] = {
+constexpr RiskLevel kLevels[] = {
     {19,
      "May be prepared to consider investment alternatives with more risk.",
      "4_1_1c1.avi",
@@ -55,6 +55,17 @@ const RiskLevel& RiskLevelFor(int score)
     return kLevels[std::size(kLevels) - 1];
 }
 
+std::vector<std::string> RiskTips(const RiskLevel& level)
+{
+    std::vector<std::string> lines;
+    for (const char* line : level.tips) {
+        if (!line)
+            break;
+        lines.emplace_back(line);
+    }
+    return lines;
+}
+
 std::vector<std::string> RiskHeadingBlock(const RiskLevel& level)
 {
     return {kOpening, level.sentence, kResultsMarker};
@@ -63,6 +74,7 @@ std::vector<std::string> RiskHeadingBlock(const RiskLevel& level)
 std::vector<std::string> RiskReportLines(const RiskLevel& level)
 {
     std::vector<std::string> lines = {kOpening, level.sentence, ""};
-    lines.insert(lines.end(), level.tips.begin(), level.tips.end());
+    const std::vector<std::string> tips = RiskTips(level);
+    lines.insert(lines.end(), tips.begin(), tips.end());
     return lines;
 }

@@ -8,6 +8,8 @@
 #include <vector>
 
 inline constexpr int kInvestmentTiers = 4;
+// The results page has room for this many lines of tips.
+inline constexpr int kRiskTipLines = 17;
 
 struct RiskLevel {
     int lowestScore; // the level holds the scores from this one up
@@ -15,11 +17,14 @@ struct RiskLevel {
     const char* video;
     std::array<bool, kInvestmentTiers> tiers; // highlighted on the investment triangle
     // A line that begins with "*" opens a bulleted paragraph, one that
-    // begins with ">" is a tip under it, an empty one is a gap.
-    std::vector<std::string> tips;
+    // begins with ">" is a tip under it, an empty one is a gap; the lines
+    // after the last are left out.
+    std::array<const char*, kRiskTipLines> tips;
 };
 
 const RiskLevel& RiskLevelFor(int score);
+// The level's tips, up to its last line.
+std::vector<std::string> RiskTips(const RiskLevel& level);
 
 // The heading block of the results page: the opening line, the level's
 // sentence and the marker that makes the block a result.

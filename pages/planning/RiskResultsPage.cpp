@@ -74,7 +74,7 @@ void RiskResultsPage::OnPaint(Dc& dc)
     EnableNav(true, true, false, true);
     App().Nav().DrawNavBar(dc);
     DrawTextBlock(dc, RiskHeadingBlock(Level()));
-    DrawResultLines(dc, Level().tips, kTipLines, bullet_, &arrow_);
+    DrawResultLines(dc, RiskTips(Level()), kTipLines, bullet_, &arrow_);
     gauge_.Paint(dc);
 }
 

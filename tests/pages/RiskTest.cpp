@@ -221,18 +221,20 @@ TEST(RiskScore, LevelsAndGaugeStopsAtTheirBoundaries)
     EXPECT_EQ(GaugeLength(19), 161);
     for (int score = 1; score < kHighestRiskScore; ++score)
         EXPECT_LE(GaugeLength(score), GaugeLength(score + 1)) << score;
-    // Tips: seventeen lines at most, each marker at its line's start.
-    for (int score : {5, 15, 24}) {
+    // Tips: up to the last line of each level, the rest of the seventeen empty.
+    const std::pair<int, size_t> tipLines[] = {{5, 12}, {15, 14}, {24, 16}};
+    for (const auto& [score, count] : tipLines) {
         const RiskLevel& level = RiskLevelFor(score);
-        EXPECT_LE(level.tips.size(), 17u);
-        EXPECT_EQ(level.tips.front().front(), '*');
+        const std::vector<std::string> tips = RiskTips(level);
+        EXPECT_EQ(tips.size(), count);
+        EXPECT_EQ(tips.front().front(), '*');
         const std::vector<std::string> report = RiskReportLines(level);
         EXPECT_EQ(report[0], "Your answers suggest that you:");
         EXPECT_EQ(report[1], level.sentence);
         EXPECT_EQ(report[2], "");
-        EXPECT_EQ(report.size(), 3 + level.tips.size());
+        EXPECT_EQ(report.size(), 3 + tips.size());
     }
-    EXPECT_EQ(RiskLevelFor(12).tips.back(),
+    EXPECT_EQ(RiskTips(RiskLevelFor(12)).back(),
               ">Purchase savings bonds. Twenty-five dollars can buy a $50 bond.");
 }
 
@@ -310,7 +312,7 @@ TEST_F(Risk, NewUserTypesTheAmountsAnswersYesAndGetsTheWholeGauge)
     EXPECT_NE(boxes.boxes[0].text.find("\"Risk Tolerance Survey Results\""), std::string::npos);
     boxes.boxes.clear();
     const ReportData report = view().Reports().Collect(VM_PRINT_RISK);
-    ASSERT_EQ(report.values.size(), 3 + RiskLevelFor(24).tips.size());
+    ASSERT_EQ(report.values.size(), 3 + RiskTips(RiskLevelFor(24)).size());
     EXPECT_EQ(report.values[1], kHigher);
     EXPECT_EQ(report.values[3], "*Spend time learning more about the investment products ");
 
