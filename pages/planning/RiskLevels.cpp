@@ -1,11 +1,12 @@
 #include "pages/planning/RiskLevels.h"
 
+#include "kit/TextDrawing.h"
+
 #include <iterator>
 
 namespace {
 
 constexpr char kOpening[] = "Your answers suggest that you:";
-constexpr char kResultsMarker[] = "ShowResults";
 
 // From the highest level down. A line's trailing space is the page's own.
 constexpr RiskLevel kLevels[] = {
