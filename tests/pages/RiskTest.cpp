@@ -75,14 +75,6 @@ protected:
         Choose(0);
         ASSERT_TRUE(Shows(Input()));
     }
-    // Clicks a field, replaces its text by typing, and leaves it as it is.
-    void TypeInto(FEdit& field, const char* text)
-    {
-        const Rect place = field.GetWindowRect();
-        ClickPage(place.left + 12, place.top + 10);
-        field.Edit().SelectAll();
-        drive.Type(text);
-    }
     void TypeAmounts(const char* age, const char* income, const char* owned, const char* payments)
     {
         TypeInto(Input()->GetField(RiskInputPage::Age), age);
