@@ -7,14 +7,10 @@
 
 using namespace platform;
 
-namespace {
-
-// The shortest period a timer takes.
-constexpr UINT kFastestTicks = 0;
-
-} // namespace
-
-GrowingBar::GrowingBar(Window& page, UINT timer, Point start) : page_(page), timer_(timer), start_(start) {}
+GrowingBar::GrowingBar(Window& page, UINT timer, Point start)
+    : start_(start), growth_(page, timer, [this](Dc& dc, int x) { DrawElement(dc, x); })
+{
+}
 
 void GrowingBar::SetLength(int length)
 {
@@ -23,36 +19,28 @@ void GrowingBar::SetLength(int length)
 
 int GrowingBar::Drawn() const
 {
-    return std::min(drawn_, length_);
+    return growth_.Running() ? std::min(growth_.Position(), length_) : length_;
 }
 
 void GrowingBar::Paint(Dc& dc)
 {
     if (growPending_) {
         growPending_ = false;
-        drawn_ = 0;
-        page_.SetTimer(timer_, kFastestTicks);
+        growth_.Start(0, length_, kStep);
         return;
     }
-    page_.KillTimer(timer_);
-    drawn_ = length_;
-    if (!element_)
-        return;
-    Artwork& art = App().Art();
+    growth_.Stop();
     for (int x = 0; x < length_; ++x)
-        art.DrawBitmap(dc, *element_, start_.x + x, start_.y);
+        DrawElement(dc, x);
 }
 
 bool GrowingBar::OnTimer(UINT id)
 {
-    if (id != timer_)
-        return false;
-    if (drawn_ < length_ && element_) {
-        ClientDc dc(&page_);
-        App().Art().DrawBitmap(dc, *element_, start_.x + drawn_, start_.y);
-    }
-    drawn_ += kStep;
-    if (drawn_ >= length_)
-        page_.KillTimer(timer_);
-    return true;
+    return growth_.OnTimer(id);
+}
+
+void GrowingBar::DrawElement(Dc& dc, int x) const
+{
+    if (element_)
+        App().Art().DrawBitmap(dc, *element_, start_.x + x, start_.y);
 }

@@ -4,6 +4,7 @@
 // stops the growth and draws the bar at its length at once.
 #pragma once
 
+#include "kit/StepAnimation.h"
 #include "platform/Bitmap.h"
 #include "platform/Dc.h"
 #include "platform/Window.h"
@@ -24,7 +25,7 @@ public:
     int Length() const { return length_; }
     // How much of it stands drawn: the full length once grown.
     int Drawn() const;
-    bool Growing() const { return page_.HasTimer(timer_); }
+    bool Growing() const { return growth_.Running(); }
 
     // The page is shown: its next paint grows the bar from nothing.
     void GrowOnNextPaint() { growPending_ = true; }
@@ -36,11 +37,11 @@ public:
     bool OnTimer(platform::UINT id);
 
 private:
-    platform::Window& page_;
-    platform::UINT timer_;
+    void DrawElement(platform::Dc& dc, int x) const;
+
     platform::Point start_;
     const platform::Bitmap* element_ = nullptr;
     int length_ = 0;
-    int drawn_ = 0;
     bool growPending_ = false;
+    StepAnimation growth_;
 };
