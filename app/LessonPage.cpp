@@ -9,6 +9,7 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/planning/RiskLevels.h"
 
 #include <string_view>
 
@@ -152,28 +153,12 @@ constexpr int kTierFirstTopic[4] = {1, 7, 12, 16};
 constexpr int kTierTopicY[4] = {106, 185, 251, 319};
 constexpr int kInvestCentre = 150;
 
-// Risk levels and what they show.
-struct RiskLevel {
-    int minimumScore;
-    bool tiers[4];
-    const char* media;
-};
-constexpr RiskLevel kRiskLevels[] = {
-    {19, {true, false, false, false}, "4_1_1c1.avi"},
-    {13, {false, true, false, false}, "4_1_1c2.avi"},
-    {0, {false, false, true, true}, "4_1_1c3.avi"},
-};
+// Before the risk survey has been completed the triangle shows every tier.
 constexpr char kNoScoreMedia[] = "4_3_1.avi";
 
 const RiskLevel* LevelFor(int score)
 {
-    if (score < 0)
-        return nullptr;
-    for (const RiskLevel& level : kRiskLevels) {
-        if (score >= level.minimumScore)
-            return &level;
-    }
-    return &kRiskLevels[2];
+    return score < 0 ? nullptr : &RiskLevelFor(score);
 }
 
 // The goal lesson names two books in italics after lines of two topics.
@@ -223,7 +208,7 @@ std::vector<std::string> LessonPage::InstructionLines() const
 bool LessonPage::TierHighlighted(int tier) const
 {
     const RiskLevel* level = LevelFor(riskScore_);
-    return !level || level->tiers[tier - 1];
+    return !level || level->tiers[static_cast<size_t>(tier - 1)];
 }
 
 std::string LessonPage::TopicFile(int index) const
@@ -338,7 +323,7 @@ void LessonPage::OnPageShown()
         return;
     if (IsInvest()) {
         const RiskLevel* level = LevelFor(riskScore_);
-        App().Windows().video->SetMedia(level ? level->media : kNoScoreMedia);
+        App().Windows().video->SetMedia(level ? level->video : kNoScoreMedia);
     } else if (key_ != "agency") {
         App().Windows().video->SetMedia(row_->media);
     }

@@ -19,6 +19,8 @@
 #include "pages/money/SaveMorePage.h"
 #include "pages/planning/ChartPage.h"
 #include "pages/planning/GoalsPage.h"
+#include "pages/planning/RiskInputPage.h"
+#include "pages/planning/RiskResultsPage.h"
 #include "pages/surveys/SpendingResultsPage.h"
 #include "pages/surveys/SurveyPage.h"
 
@@ -57,6 +59,8 @@ constexpr PageRow kPages[] = {
     {PageId::CostOfCredit, PageSet::Credit, &Make<CostOfCreditPage>},
     {PageId::DebtLoad, PageSet::Credit, &Make<DebtLoadPage>},
     {PageId::DebtLoadResult, PageSet::Credit, &Make<DebtLoadResultPage>},
+    {PageId::RiskInput, PageSet::Planning, &Make<RiskInputPage>},
+    {PageId::RiskResults, PageSet::Planning, &Make<RiskResultsPage>},
     {PageId::Chart, PageSet::Planning, &Make<ChartPage>},
     {PageId::Goals, PageSet::Planning, &Make<GoalsPage>},
 };

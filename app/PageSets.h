@@ -37,8 +37,10 @@ enum class PageId {
     DebtLoad,       // "IDD_Debt", the debt load's input page
     DebtLoadResult, // "IDD_Therm"
     // Planning.
-    Chart, // "IDD_Growth", the growth, dwindle and meet-goal charts
-    Goals, // "IDD_Define"
+    RiskInput,   // the first "IDD_Saver", the risk tolerance survey's first page
+    RiskResults, // the second "IDD_Saver", its result
+    Chart,       // "IDD_Growth", the growth, dwindle and meet-goal charts
+    Goals,       // "IDD_Define"
 };
 
 enum class PageSet {

@@ -18,6 +18,7 @@
 #include "pages/money/LiabilitiesPage.h"
 #include "pages/money/SaveMorePage.h"
 #include "pages/planning/ChartPage.h"
+#include "pages/planning/RiskResultsPage.h"
 #include "pages/surveys/SpendingResultsPage.h"
 #include "pages/surveys/SurveyResults.h"
 #include "platform/MessageBox.h"
@@ -156,6 +157,10 @@ ReportData ReportRequests::Collect(int request) const
     case 1149:
         if (const TextPage* text = pages_.Get<TextPage>(PageId::Text))
             data.values = ReportLines(RealityResult(text->RealityScore()));
+        break;
+    case 1150:
+        if (const auto* risk = pages_.Get<RiskResultsPage>(PageId::RiskResults))
+            data.values = risk->ReportLines();
         break;
     default:
         break;

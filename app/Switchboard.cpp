@@ -17,6 +17,8 @@
 #include "pages/money/BudgetPage.h"
 #include "pages/money/BudgetResultsPage.h"
 #include "pages/money/EmergenciesPage.h"
+#include "pages/planning/RiskResultsPage.h"
+#include "pages/planning/RiskScore.h"
 #include "pages/surveys/SpendingResultsPage.h"
 #include "pages/surveys/SurveyPage.h"
 #include "pages/surveys/SurveyScores.h"
@@ -158,6 +160,9 @@ const Switchboard::Row Switchboard::kRows[] = {
     {VM_PRINT_REALITY,          false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_PRINT_BORROWING,        false, PageId::None,    nullptr,       nullptr, &S::Print},
     {VM_PRINT_SPENDING,         false, PageId::None,    nullptr,       nullptr, &S::Print},
+    {VM_SHOW_RISK_INPUT,        false, PageId::RiskInput, nullptr,     nullptr, nullptr},
+    {VM_RISK_RESULTS,           false, PageId::RiskResults, nullptr,   nullptr, &S::ScoreRisk},
+    {VM_PRINT_RISK,             false, PageId::None,    nullptr,       nullptr, &S::Print},
 };
 // clang-format on
 
@@ -400,4 +405,15 @@ void Switchboard::CountSpendingTypes(UINT)
     const auto counts = SpendingCounts(SavedRecord());
     for (int type = 0; type < kSpendingTypes; ++type)
         results->setTypeCount(type, counts[static_cast<size_t>(type)]);
+}
+
+void Switchboard::ScoreRisk(UINT)
+{
+    // The lesson on investment options highlights the tiers of the score
+    // for the rest of the run.
+    const int score = RiskScore(SavedRecord());
+    if (auto* results = pages_.Get<RiskResultsPage>(PageId::RiskResults))
+        results->SetRiskScore(score);
+    if (auto* lesson = pages_.Get<LessonPage>(PageId::Lesson))
+        lesson->SetRiskScore(score);
 }

@@ -68,6 +68,7 @@ private:
     void ScoreReality(platform::UINT);
     void ScoreBorrowing(platform::UINT);
     void CountSpendingTypes(platform::UINT);
+    void ScoreRisk(platform::UINT);
 
     platform::Window& view_;
     PageSets& pages_;

@@ -7,7 +7,6 @@ using namespace platform;
 
 namespace {
 
-constexpr char kResultsMarker[] = "ShowResults";
 constexpr char kFundamentals[] = "Saving & Investing Fundam";
 constexpr char kCreditProsAndCons[] = "Advantages and Disadvantages of Using Credit";
 

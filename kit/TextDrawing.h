@@ -18,6 +18,8 @@ void DrawHeading(platform::Dc& dc, const std::string& title);
 // not drawn.
 void DrawTextBlock(platform::Dc& dc, const std::vector<std::string>& lines, int count, bool small);
 void DrawTextBlock(platform::Dc& dc, const std::vector<std::string>& lines, bool small = false);
+// The last line of a result's block.
+inline constexpr char kResultsMarker[] = "ShowResults";
 
 // The colour of headings in `module`.
 platform::COLORREF HeadingColour(int module);

@@ -89,6 +89,7 @@ const std::vector<ReportRow>& ReportPrinter::Body::Rows()
          {"Your answers on this exercise indicate ..."},
          &ReportPrinter::DrawSpending},
         {1149, "Financial Reality Survey Results", {}, &ReportPrinter::DrawSurveyResult},
+        {1150, "Risk Tolerance Survey Results", {}, &ReportPrinter::DrawSurveyResult},
     };
     return rows;
 }

@@ -1,11 +1,12 @@
 #include "pages/surveys/SurveyResults.h"
 
+#include "kit/TextDrawing.h"
+
 #include <climits>
 
 namespace {
 
 constexpr char kOpening[] = "Your answers indicate that:";
-constexpr char kResultsMarker[] = "ShowResults";
 
 const SurveyResult kRealityLevels[] = {
     {39,

@@ -68,6 +68,7 @@ const std::vector<ChoiceVisit>& ChoiceVisits()
         {"CRED4", 0, &VisitText},
         {"CRED4", 1, &VisitLesson},
         {"CRED4", 2, &VisitText},
+        {"PLAN2", 0, &VisitRiskSurvey},
         {"PLAN2", 1, &VisitGrowthChart},
         {"PLAN2", 2, &VisitDwindleChart},
         {"PLAN3", 0, &VisitLesson},

@@ -58,6 +58,7 @@ void VisitSaveMore(Tour& tour, const std::string& module);
 void VisitEmergencies(Tour& tour, const std::string& module);
 
 // Planning.
+void VisitRiskSurvey(Tour& tour, const std::string& module);
 void VisitGrowthChart(Tour& tour, const std::string& module);
 void VisitDwindleChart(Tour& tour, const std::string& module);
 void VisitGoals(Tour& tour, const std::string& module);
