@@ -68,17 +68,6 @@ struct EventKind {
     void (RandomWalk::*send)();
 };
 
-// The visible widget on top at a point of the main window, and the point
-// in it.
-QWidget* TargetAt(QWidget* frame, QPoint& point)
-{
-    QWidget* target = frame->childAt(point);
-    if (!target)
-        return frame;
-    point = target->mapFrom(frame, point);
-    return target;
-}
-
 void Deliver()
 {
     QCoreApplication::processEvents();

@@ -9,6 +9,7 @@
 //
 // Prints what it found; exits non-zero on any torn or stale file.
 #include "data/CFinData.h"
+#include "tests/support/Recorders.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,16 +56,9 @@ CFinData Numbered(std::int32_t n)
 
 std::optional<std::string> ReadAll(const std::string& path)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    if (!QFile::exists(QString::fromStdString(path)))
         return std::nullopt;
-    std::string bytes;
-    char buffer[4096];
-    size_t n = 0;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(f);
-    return bytes;
+    return ReadFileBytes(path);
 }
 
 // The number of the record the file holds whole, or nothing when the file
