@@ -341,6 +341,7 @@ int Measure(int argc, char** argv)
     // its label and closed by Escape.
     EnterModule(app, 2);
     view.SendMessage(VM_DETAILED_START);
+    view.SendMessage(VM_HIDE_PAGES);
     view.SendMessage(VM_DETAILED_ASSETS);
     QCoreApplication::processEvents();
     auto* assets = view.Pages().Get<AssetsPage>(PageId::Assets);

@@ -38,20 +38,20 @@ constexpr Qt::Key kKeys[] = {Qt::Key_Tab,    Qt::Key_Backtab,   Qt::Key_Return, 
                              Qt::Key_F1,     Qt::Key_A,         Qt::Key_5};
 
 // The places that lead somewhere: the main menu, the side buttons, the top
-// band and the navigation bar (its print button asks for a report).
+// band and the navigation bar (its print button asks for a report). The
+// exit items are left to the clicks anywhere and the close box, so that the
+// walk goes deep between its quits.
 const QPoint kPlaces[] = {
     {places::kMenuItemX, places::MenuItemY(1)},
     {places::kMenuItemX, places::MenuItemY(2)},
     {places::kMenuItemX, places::MenuItemY(3)},
     {places::kMenuItemX, places::MenuItemY(4)},
     {places::kMenuItemX, places::MenuItemY(5)},
-    places::kMenuExit,
     {places::kSideX, places::kSectionY[0]},
     {places::kSideX, places::kSectionY[1]},
     {places::kSideX, places::kSectionY[2]},
     {places::kSideX, places::kSectionY[3]},
     {places::kSideX, places::kMainMenuY},
-    {places::kSideX, places::kExitY},
     {places::kSideX, places::kWebY},
     places::kTopTen,
     places::kVideo,
