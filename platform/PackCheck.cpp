@@ -33,6 +33,22 @@ bool Fits(std::string_view b, std::uint64_t at, int lengthBytes, std::uint64_t s
     return head <= b.size() && head + Be(b, at, lengthBytes) * unit <= b.size();
 }
 
+// A name is one path element: not empty, not "." or "..", without a slash
+// (else a folder would hold itself). It is big-endian UTF-16 after its
+// length and hash.
+bool IsPathElement(std::string_view b, std::uint64_t at)
+{
+    const std::uint64_t length = Be(b, at, 2);
+    bool dotsOnly = true;
+    for (std::uint64_t i = 0; i < length; ++i) {
+        const std::uint64_t unit = Be(b, at + 6 + 2 * i, 2);
+        if (unit == '/' || unit == '\\')
+            return false;
+        dotsOnly = dotsOnly && unit == '.';
+    }
+    return length > 0 && !(dotsOnly && length <= 2);
+}
+
 } // namespace
 
 bool IsWholePack(std::string_view b)
@@ -58,7 +74,7 @@ bool IsWholePack(std::string_view b)
         pending.pop_back();
         const std::uint64_t at = tree + node * nodeSize;
         // The root has no name; a name is its length, a hash and UTF-16 units.
-        if (node != 0 && !Fits(b, names + Be(b, at, 4), 2, 4, 2))
+        if (node != 0 && (!Fits(b, names + Be(b, at, 4), 2, 4, 2) || !IsPathElement(b, names + Be(b, at, 4))))
             return false;
         const auto flags = static_cast<std::uint16_t>(Be(b, at + 4, 2));
         if (flags & kDirectory) {
