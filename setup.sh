@@ -6,6 +6,10 @@
 #   ./setup.sh test --sanitize   the same in a separate build with AddressSanitizer
 #                                and UndefinedBehaviorSanitizer
 #   ./setup.sh bench             install what is missing, build optimised, run the benchmarks
+#   ./setup.sh soak [--sanitize] the long reliability runs: 10,000 saves killed, 10,000
+#                                damaged saved-work files, a random walk of 100,000 events
+#   ./setup.sh fuzz [runs]       build the fuzz targets with clang and libFuzzer and run each
+#                                for `runs` executions (1000000 unless given)
 #
 # Each step is skipped when it is already done, so running it again is quick.
 set -euo pipefail
@@ -64,6 +68,9 @@ register_disc() {
         "$disc" >"$config/Fiscova.reg"
 }
 
+# Only fuzzing needs clang and its libFuzzer runtime.
+[ "$mode" = fuzz ] && packages+=(clang libclang-rt-14-dev)
+
 install_missing
 case "$mode" in
 run)
@@ -71,7 +78,7 @@ run)
     register_disc "$here/build/disc"
     exec "$here/build/program/fiscova"
     ;;
-test)
+test | soak)
     if [ "$variant" = "--sanitize" ]; then
         dir="$here/build-sanitize"
         build "$dir" -DFISCOVA_SANITIZE=ON
@@ -84,6 +91,13 @@ test)
         build "$dir"
     fi
     cd "$dir"
+    if [ "$mode" = soak ]; then
+        tests/fiscova_save_kill 10000
+        export QT_QPA_PLATFORM=offscreen
+        FISCOVA_HOSTILE_FILES=10000 tests/fiscova_reliability_tests --gtest_filter='HostileSavedWork.*'
+        FISCOVA_WALK_EVENTS=100000 tests/fiscova_reliability_tests --gtest_filter='RandomWalk.*'
+        exit 0
+    fi
     retry=()
     # Under the sanitizers the leak checker's own tracer now and then dies
     # at the exit of a process that still winds down media threads; such a
@@ -96,8 +110,24 @@ bench)
     "$here/build-bench/bench/fiscova_microbench"
     "$here/build-bench/bench/fiscova_programbench"
     ;;
+fuzz)
+    dir="$here/build-fuzz"
+    build "$dir" -DFISCOVA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
+    export ASAN_OPTIONS="abort_on_error=1:detect_leaks=0"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    # Each target starts from the committed seeds and its own corpus of
+    # earlier runs; whatever crashes, hangs or trips a sanitizer is kept in
+    # build-fuzz/findings/<target>/ (add it to tests/fuzz/corpus/ once fixed).
+    for program in "$dir"/tests/fuzz/fuzz_*; do
+        target="${program##*/fuzz_}"
+        mkdir -p "$dir/corpus/$target" "$dir/findings/$target"
+        "$program" -runs="${variant:-1000000}" -timeout=5 -print_final_stats=1 \
+            -artifact_prefix="$dir/findings/$target/" \
+            "$dir/corpus/$target" "$here/tests/fuzz/corpus/$target"
+    done
+    ;;
 *)
-    echo "usage: $0 run | test [--sanitize] | bench" >&2
+    echo "usage: $0 run | test [--sanitize] | soak [--sanitize] | bench | fuzz [runs]" >&2
     exit 2
     ;;
 esac

@@ -114,6 +114,16 @@ PageWindow* PageSets::Find(PageId id) const
     return it == pages_.end() ? nullptr : it->second.get();
 }
 
+std::vector<std::pair<PageId, PageWindow*>> PageSets::Existing() const
+{
+    std::vector<std::pair<PageId, PageWindow*>> existing;
+    for (const PageRow& row : kPages) {
+        if (PageWindow* page = Find(row.id))
+            existing.emplace_back(row.id, page);
+    }
+    return existing;
+}
+
 void PageSets::HideAll()
 {
     for (const PageRow& row : kPages) {

@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 #include <set>
+#include <utility>
+#include <vector>
 
 // Every page the sets hold. None stands for "no page" in the tables that
 // name pages.
@@ -66,6 +68,9 @@ public:
     // The page, or null while its set has not been created.
     PageWindow* Find(PageId id) const;
     template <class Page> Page* Get(PageId id) const { return static_cast<Page*>(Find(id)); }
+
+    // Every page that exists, in the order of the table, with its id.
+    std::vector<std::pair<PageId, PageWindow*>> Existing() const;
 
     // Hides every page that exists.
     void HideAll();

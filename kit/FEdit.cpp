@@ -119,10 +119,14 @@ void FEdit::SetHintSound(const std::string& path)
 
 void FEdit::SetIntValue(int value)
 {
-    if (value == -1)
+    if (value == -1) {
         SetOwnText({});
-    else
-        SetOwnText(decimals_ ? std::to_string(value) : FormatThousands(value));
+        return;
+    }
+    // Only a damaged saved-work file gives a value the field cannot hold: it
+    // shows the nearest bound, as a typed value does once it is left.
+    const int held = std::clamp(value, minimum_, maximum_);
+    SetOwnText(decimals_ ? std::to_string(held) : FormatThousands(held));
 }
 
 int FEdit::GetIntValue()

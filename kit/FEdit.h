@@ -39,7 +39,8 @@ public:
     bool HintPlayed() const { return hintPlayed_; }
 
     // Shows a value, with thousands separators in a whole-number field; -1
-    // (never entered) shows an empty field.
+    // (never entered) shows an empty field, and a value outside the minimum
+    // and maximum shows the nearer of them.
     void SetIntValue(int value);
     // The validated text as a whole number or a real number; empty reads 0.
     int GetIntValue();

@@ -51,6 +51,16 @@ std::string FindIgnoringCase(const std::string& dir, std::string_view name)
     return found;
 }
 
+// A file that exists and may not be written: no write permission in its
+// mode (which even the superuser respects here), or none for this user.
+bool WriteProtected(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 } // namespace
 
 std::string ResolvePath(const std::string& path)
@@ -103,6 +113,9 @@ bool FileReadable(const std::string& path)
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size)
 {
     const std::string target = ResolvePath(path);
+    // Renaming over a write-protected file would replace it; it stays.
+    if (WriteProtected(target))
+        return false;
     const std::string temp = target + ".saving";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)

@@ -20,7 +20,9 @@ bool FileReadable(const std::string& path);
 
 // Writes `size` bytes to `path` so that the file is replaced whole or not
 // at all: the bytes go to a temporary file beside it, which is flushed to
-// disk and then renamed over the old file.
+// disk and then renamed over the old file. A write-protected file is left
+// as it is and the write fails. A temporary file left by an interrupted
+// write is written over by the next one.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 // The path shown to the user in messages: slashes turned, doubled slashes

@@ -2,6 +2,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
+#include "platform/PackCheck.h"
 
 #include <QFile>
 #include <QResource>
@@ -46,7 +47,13 @@ bool LoadModulePack(const std::string& path)
 {
     FreeModulePack();
     const QString file = QString::fromStdString(ResolvePath(PackFileFor(path)));
-    if (!QFile::exists(file) || !QResource::registerResource(file, kModuleRoot))
+    // A damaged pack is refused as a missing one is.
+    QFile pack(file);
+    if (!pack.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = pack.readAll();
+    if (!IsWholePack(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))) ||
+        !QResource::registerResource(file, kModuleRoot))
         return false;
     g_modulePack = file;
     return true;

@@ -9,6 +9,7 @@
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -58,6 +59,8 @@ constexpr Rect kTimeField{380, 0, 444, 20};
 constexpr int kMaxAmount = 9999999;
 constexpr int kMinYears = 1;
 constexpr int kMaxYears = 45;
+// Goal years are stored in hundredths.
+constexpr int kHundredths = 100;
 constexpr char kAmountHint[] = "sounds\\a42_2a1.wav";
 constexpr char kTimeHint[] = "sounds\\a42_2a2.wav";
 constexpr char kVideo[] = "4_2_2a.avi";
@@ -156,9 +159,11 @@ void GoalsPage::Load()
 void GoalsPage::ShowTimes()
 {
     for (int k = 0; k < kGoals; ++k) {
-        // A time never entered (or damaged) shows an empty field.
+        // A time never entered (or damaged) shows an empty field; one outside
+        // the field's years (only a damaged file holds one) the nearer bound.
         const int time = record_.GetGoalYears(k);
-        TimeField(k).SetText(time < 0 ? std::string() : FormatTwoDecimals(time * 0.01));
+        const int held = std::clamp(time, kMinYears * kHundredths, kMaxYears * kHundredths);
+        TimeField(k).SetText(time < 0 ? std::string() : FormatTwoDecimals(held * 0.01));
     }
 }
 

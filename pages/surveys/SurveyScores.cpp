@@ -2,11 +2,26 @@
 
 #include <algorithm>
 
+namespace {
+
+// The highest column of these surveys' grids.
+constexpr int kMostAnswer = 5;
+constexpr int kUnanswered = -1;
+
+// An answer no box gives (only a damaged saved-work file holds one) counts
+// as unanswered, so that scores stay inside their ranges.
+int Counted(int answer)
+{
+    return answer >= 1 && answer <= kMostAnswer ? answer : kUnanswered;
+}
+
+} // namespace
+
 int RealityScore(const CFinData& record)
 {
     int score = 0;
     for (int i = 0; i < kRealityStatements; ++i)
-        score += std::max(0, record.GetValuesAnswers(i));
+        score += std::max(0, Counted(record.GetValuesAnswers(i)));
     return score;
 }
 
@@ -14,7 +29,7 @@ int BorrowingScore(const CFinData& record)
 {
     int score = 0;
     for (int i = 0; i < kBorrowingStatements; ++i)
-        score += record.GetHabitsAnswers(i);
+        score += Counted(record.GetHabitsAnswers(i));
     return score;
 }
 

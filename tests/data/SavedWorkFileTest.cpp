@@ -5,9 +5,12 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -184,6 +187,69 @@ TEST_F(SavedWorkFile, FailedSaveLeavesThePreviousFileWhole)
     ASSERT_TRUE(again.Load());
     EXPECT_TRUE(SameData(next, again));
     EXPECT_EQ(ReadFileBytes(FilePath() + ".saving"), "");
+}
+
+TEST_F(SavedWorkFile, WriteProtectedFileIsNeitherReplacedNorChanged)
+{
+    const CFinData kept = Filled(51);
+    ASSERT_TRUE(kept.Save());
+    const std::string before = ReadFileBytes(FilePath());
+    ASSERT_EQ(::chmod(FilePath().c_str(), 0444), 0);
+
+    EXPECT_FALSE(Filled(52).Save());
+    EXPECT_EQ(ReadFileBytes(FilePath()), before);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(FilePath() + ".saving")));
+
+    // Once writable again, saving works as before.
+    ASSERT_EQ(::chmod(FilePath().c_str(), 0644), 0);
+    const CFinData next = Filled(53);
+    ASSERT_TRUE(next.Save());
+    CFinData loaded;
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_TRUE(SameData(next, loaded));
+}
+
+TEST_F(SavedWorkFile, FullDiskFailsTheSaveAndKeepsThePreviousFile)
+{
+    const CFinData kept = Filled(61);
+    ASSERT_TRUE(kept.Save());
+    const std::string before = ReadFileBytes(FilePath());
+
+    // The disk fills up part way through the record: writes past 700 bytes
+    // fail as they do on a full disk.
+    rlimit limit{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{700, limit.rlim_max};
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = Filled(62).Save();
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadFileBytes(FilePath()), before);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(FilePath() + ".saving")));
+    CFinData loaded;
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_TRUE(SameData(kept, loaded));
+}
+
+TEST_F(SavedWorkFile, VanishedFolderFailsQuietly)
+{
+    ASSERT_TRUE(Filled(71).Save());
+    CFinData record = Filled(72);
+    const CFinData before = record;
+    ASSERT_TRUE(dir.remove());
+
+    EXPECT_FALSE(record.Save());
+    EXPECT_FALSE(record.Load());
+    EXPECT_TRUE(SameData(before, record));
+
+    // The folder comes back empty: the next save creates the file.
+    ASSERT_TRUE(QDir().mkpath(dir.path()));
+    ASSERT_TRUE(record.Save());
+    EXPECT_EQ(ReadFileBytes(FilePath()).size(), 1512u);
+    QDir(dir.path()).removeRecursively();
 }
 
 TEST_F(SavedWorkFile, FileIsFoundWhateverItsLetterCase)

@@ -173,6 +173,24 @@ TEST_F(FEditTest, TypingStopsAtNineCharactersAndProgramValuesShowWhole)
     EXPECT_EQ(page.Count(WM_FIELD_CHANGED), 11); // one for each key that changed the text
 }
 
+TEST_F(FEditTest, ProgramValueOutsideTheLimitsShowsTheNearerBound)
+{
+    // Such values come only from a damaged saved-work file.
+    field.SetMinValue(1);
+    field.SetMaxValue(45000);
+    field.SetIntValue(2147483647);
+    EXPECT_EQ(field.GetText(), "45,000");
+    EXPECT_EQ(field.GetIntValue(), 45000);
+    field.SetIntValue(-2147483647 - 1);
+    EXPECT_EQ(field.GetText(), "1");
+    field.SetIntValue(0);
+    EXPECT_EQ(field.GetText(), "1");
+    field.SetIntValue(-1);
+    EXPECT_EQ(field.GetText(), "");
+    field.SetIntValue(12345);
+    EXPECT_EQ(field.GetText(), "12,345");
+}
+
 TEST_F(FEditTest, EnteringSelectsZeroAndLeavesEmptyAlone)
 {
     field.SetIntValue(0);

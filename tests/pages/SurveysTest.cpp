@@ -678,3 +678,24 @@ TEST(SurveyScores, SpendingCountsAreAgreementsPerType)
     record.SetSpendingAnswers(23, kAgree);
     EXPECT_EQ(SpendingCounts(record), (std::array<int, 5>{2, 0, 0, 1, 1}));
 }
+
+TEST(SurveyScores, AnswersNoBoxGivesCountAsUnansweredAndScoresStayInRange)
+{
+    // What only a damaged saved-work file holds: the scores neither wrap
+    // around nor leave their ranges.
+    CFinData record;
+    record.Reset();
+    for (int i = 0; i < kRealityStatements; ++i)
+        record.SetValuesAnswers(i, 2147483647);
+    EXPECT_EQ(RealityScore(record), 0);
+    record.SetValuesAnswers(0, 5);
+    record.SetValuesAnswers(1, 6);
+    record.SetValuesAnswers(2, -7);
+    EXPECT_EQ(RealityScore(record), 5);
+
+    for (int i = 0; i < kBorrowingStatements; ++i)
+        record.SetHabitsAnswers(i, i % 2 ? 2147483647 : -2147483647 - 1);
+    EXPECT_EQ(BorrowingScore(record), -10);
+    record.SetHabitsAnswers(0, 3);
+    EXPECT_EQ(BorrowingScore(record), -9 + 3);
+}

@@ -8,9 +8,6 @@
 #include <QTest>
 #include <QWidget>
 
-namespace {
-
-// The visible widget on top at a point of the frame, and the point in it.
 QWidget* TargetAt(QWidget* frame, QPoint& point)
 {
     QWidget* target = frame->childAt(point);
@@ -19,8 +16,6 @@ QWidget* TargetAt(QWidget* frame, QPoint& point)
     point = target->mapFrom(frame, point);
     return target;
 }
-
-} // namespace
 
 void SendMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons)
 {

@@ -13,6 +13,9 @@ class Window;
 
 class QWidget;
 
+// The visible widget on top at a point of `frame`, and the point in it.
+QWidget* TargetAt(QWidget* frame, QPoint& point);
+
 // A mouse move without buttons, sent to the widget itself.
 void SendMouseMove(QWidget* widget, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton);
 
