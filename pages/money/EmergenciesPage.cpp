@@ -29,8 +29,6 @@ const std::vector<std::string> kIntro = {
 constexpr char kNarration[] = "2_3_2a.wav";
 // What the record keeps as the text of a box with a chosen alternative.
 constexpr char kChosenMarker[] = "blank";
-constexpr char kPlanFolder[] = "data\\";
-constexpr char kPlanFile[] = "plan.txt";
 
 // Box k: its number "k." and the box beside it.
 constexpr int kNumberX = 78;
@@ -111,7 +109,7 @@ void EmergenciesPage::BuildPlan()
         choices[static_cast<size_t>(k)] = Box(k).GetCurSel();
     plan_ = EmergencyPlan(choices);
     const std::string text = plan_.Text();
-    const std::string path = ContentFilePath(kPlanFolder, kPlanFile);
+    const std::string path = WorkFilePath(kPlanFolder, kPlanFile);
     planSaved_ = WriteFileAtomically(path, text.data(), text.size());
     // The lesson shows the plan all the same; saying so once is enough.
     if (!planSaved_ && !std::exchange(toldNotSaved_, true))
