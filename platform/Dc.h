@@ -130,6 +130,9 @@ private:
     class Painting;
     // Where the following lines may stand: [left, right) in logical units.
     std::pair<int, int> TextSpace() const;
+    // Pixels of the device to a pixel of the program's world: the display
+    // scale on a window or an off-screen bitmap, 1 on a printed page.
+    double Scale() const;
     QPaintDevice* device_;
     std::string owner_;
     std::unique_ptr<QPainter> persistent_;

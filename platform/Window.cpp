@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/AnsiText.h"
+#include "platform/DisplayScale.h"
 #include "platform/KeyMapping.h"
 #include "platform/Keys.h"
 #include "platform/QtBridge.h"
@@ -115,12 +116,22 @@ void WindowWidget::paintEvent(QPaintEvent* event)
 {
     PaintInvalidArea();
     QPainter painter(this);
-    painter.drawImage(event->rect(), backing_, event->rect());
+    // The backing image holds the screen's pixels: the source is the same
+    // area in them, so the copy is one to one.
+    const QRect area = event->rect();
+    const qreal scale = backing_.devicePixelRatio();
+    painter.drawImage(
+        QRectF(area), backing_,
+        QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale));
 }
 
 void WindowWidget::resizeEvent(QResizeEvent*)
 {
-    QImage resized(size(), QImage::Format_RGB32);
+    // At the screen's resolution, so that what the window draws stays sharp
+    // at any display scale; the window still draws in its own pixels.
+    const int scale = DisplayScale();
+    QImage resized(size() * scale, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(scale);
     resized.fill(Qt::white);
     if (!backing_.isNull()) {
         QPainter painter(&resized);
