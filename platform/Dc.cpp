@@ -4,6 +4,7 @@
 #include "platform/Bitmap.h"
 #include "platform/QtBridge.h"
 #include "platform/TextFit.h"
+#include "platform/Window.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -92,6 +93,23 @@ Dc::~Dc() = default;
 void Dc::SetDeviceClip(const QRegion& region)
 {
     state_->deviceClip = region;
+}
+
+void Dc::AttachWindow(Window* window)
+{
+    window_ = window;
+}
+
+void Dc::NameWindow(const std::string& name)
+{
+    if (window_)
+        window_->SetAccessibleName(name);
+}
+
+void Dc::NoteAccessibleItem(AccessibleItemSource* item)
+{
+    if (window_)
+        window_->NoteAccessibleItem(item);
 }
 
 Font Dc::SelectFont(const Font& font)
@@ -198,6 +216,11 @@ void Dc::TextOut(int x, int y, std::string_view text)
     p->setFont(font);
     p->setPen(ToQColor(state_->textColor));
     p->drawText(left, top + metrics.ascent(), str);
+    if (window_) {
+        const QRect drawn =
+            state_->Transform().mapRect(QRect(left, top, width, metrics.ascent() + metrics.descent()));
+        window_->NoteDrawnText(std::string(text), FromQRect(drawn));
+    }
 }
 
 int Dc::SetTextRight(int right)

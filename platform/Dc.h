@@ -17,7 +17,9 @@ class QRegion;
 
 namespace platform {
 
+class AccessibleItemSource;
 class Bitmap;
+class Window;
 
 // Background modes.
 inline constexpr int TRANSPARENT = 1;
@@ -125,6 +127,16 @@ public:
     // while painting).
     void SetDeviceClip(const QRegion& region);
 
+    // The window the context draws on (none on a bitmap or a printed page):
+    // the lines of text and the picture buttons drawn are noted there for
+    // screen readers.
+    void AttachWindow(Window* window);
+    // Gives the window drawn on its name for screen readers (a page's
+    // heading); nothing elsewhere.
+    void NameWindow(const std::string& name);
+    // Notes a picture button drawn now on the window; nothing elsewhere.
+    void NoteAccessibleItem(AccessibleItemSource* item);
+
 private:
     struct State;
     class Painting;
@@ -134,6 +146,7 @@ private:
     // scale on a window or an off-screen bitmap, 1 on a printed page.
     double Scale() const;
     QPaintDevice* device_;
+    Window* window_ = nullptr;
     std::string owner_;
     std::unique_ptr<QPainter> persistent_;
     std::unique_ptr<State> state_;

@@ -1,5 +1,6 @@
 #include "platform/Framework.h"
 
+#include "platform/Accessibility.h"
 #include "platform/DisplayScale.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ GuiSession::GuiSession(int& argc, char** argv, Size world) : impl_(std::make_uni
             impl_->app = std::make_unique<QApplication>(argc, argv);
         }
     }
+    InstallAccessibility();
     QApplication::setQuitOnLastWindowClosed(false);
     // The controls look and measure the same on every desktop: the pages
     // place text and ticks by where a slider's thumb stands.

@@ -91,12 +91,22 @@ void WindowWidget::PaintInvalidArea()
         return;
     const QRegion region = std::exchange(invalid_, QRegion());
     const bool erase = std::exchange(erase_, false);
-    Dc dc(&backing_);
-    dc.SetOwnerName(owner_->DescribeWindow());
-    dc.SetDeviceClip(region);
-    if (erase)
-        owner_->OnEraseBackground(dc);
-    owner_->OnPaint(dc);
+    Window* owner = owner_;
+    owner->BeginTextRepaint(FromQRect(region.boundingRect()));
+    {
+        Dc dc(&backing_);
+        dc.SetOwnerName(owner->DescribeWindow());
+        dc.AttachWindow(owner);
+        dc.SetDeviceClip(region);
+        if (erase)
+            owner->OnEraseBackground(dc);
+        owner->OnPaint(dc);
+    }
+    // The paint may have ended the window.
+    if (owner_) {
+        owner->EndTextRepaint();
+        owner->NameFieldsByLabels();
+    }
 }
 
 bool WindowWidget::event(QEvent* event)
@@ -252,6 +262,8 @@ Window::Window(Window* parent)
 
 Window::~Window()
 {
+    for (AccessibleItemSource* item : items_)
+        item->window_ = nullptr;
     if (widget_) {
         widget_->Detach();
         delete widget_;
@@ -413,6 +425,115 @@ void Window::CenterOnScreen()
                   area.y() + (area.height() - frame.height()) / 2);
 }
 
+void Window::SetAccessibleName(const std::string& name)
+{
+    if (widget_)
+        widget_->setAccessibleName(FromAnsi(name));
+}
+
+std::string Window::GetAccessibleName() const
+{
+    return widget_ ? ToAnsi(widget_->accessibleName()) : std::string();
+}
+
+std::vector<AccessibleItem> Window::AccessibleItems() const
+{
+    std::vector<AccessibleItem> shown;
+    for (const AccessibleItemSource* source : items_) {
+        AccessibleItem item;
+        if (!source->DescribeAccessibleItem(item))
+            continue;
+        if (item.name.empty())
+            item.name = LabelFor(item.rect);
+        shown.push_back(std::move(item));
+    }
+    return shown;
+}
+
+std::string Window::LabelFor(const Rect& rect) const
+{
+    std::vector<DrawnText> drawn;
+    drawn.reserve(texts_.size());
+    for (const NotedText& t : texts_)
+        drawn.push_back(t.drawn);
+    return FindLabel(drawn, rect);
+}
+
+void Window::NoteAccessibleItem(AccessibleItemSource* item)
+{
+    if (item->window_ == this)
+        return;
+    if (item->window_)
+        item->window_->ForgetAccessibleItem(item);
+    item->window_ = this;
+    items_.push_back(item);
+}
+
+void Window::ForgetAccessibleItem(AccessibleItemSource* item)
+{
+    std::erase(items_, item);
+}
+
+AccessibleItemSource::~AccessibleItemSource()
+{
+    if (window_)
+        window_->ForgetAccessibleItem(this);
+}
+
+void Window::NoteDrawnText(const std::string& text, const Rect& rect)
+{
+    for (NotedText& t : texts_) {
+        if (t.drawn.rect == rect && t.drawn.text == text) {
+            t.current = true;
+            return;
+        }
+    }
+    texts_.push_back({{text, rect}, true});
+}
+
+void Window::BeginTextRepaint(const Rect& area)
+{
+    for (NotedText& t : texts_) {
+        const Rect& r = t.drawn.rect;
+        if (r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom)
+            t.current = false;
+    }
+}
+
+void Window::EndTextRepaint()
+{
+    std::erase_if(texts_, [](const NotedText& t) { return !t.current; });
+}
+
+void Window::NameFieldsByLabels()
+{
+    if (!widget_)
+        return;
+    // A field is named by the nearest window around it that finds it a
+    // label; a name the program gave it itself stays.
+    static const char* const kLabelDepth = "fiscovaLabelDepth";
+    for (QWidget* field : widget_->findChildren<QWidget*>()) {
+        if (field->focusPolicy() == Qt::NoFocus || field->isWindow() || WindowWidget::OwnerOf(field) ||
+            !WindowWidget::OwnerOf(field->parentWidget()))
+            continue;
+        const QVariant given = field->property(kLabelDepth);
+        if (!given.isValid() && !field->accessibleName().isEmpty())
+            continue;
+        int depth = 0;
+        for (QWidget* w = field->parentWidget(); w && w != widget_; w = w->parentWidget())
+            ++depth;
+        if (given.isValid() && given.toInt() < depth)
+            continue;
+        const QPoint at = field->mapTo(widget_, QPoint(0, 0));
+        const std::string label =
+            LabelFor({at.x(), at.y(), at.x() + field->width(), at.y() + field->height()});
+        if (label.empty())
+            continue;
+        field->setAccessibleName(FromAnsi(label));
+        field->setProperty(kLabelDepth, depth);
+    }
+}
+
 Window* Window::GetParent() const
 {
     return parent_;
@@ -558,6 +679,7 @@ ClientDc::ClientDc(Window* window)
     : Dc(window->widget_ ? static_cast<QPaintDevice*>(&window->widget_->Backing()) : nullptr), window_(window)
 {
     SetOwnerName(window->DescribeWindow());
+    AttachWindow(window);
 }
 
 ClientDc::~ClientDc()

@@ -8,6 +8,7 @@
 // backing image and presents it at once.
 #pragma once
 
+#include "platform/Accessibility.h"
 #include "platform/Cursor.h"
 #include "platform/Dc.h"
 #include "platform/Types.h"
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -99,6 +101,20 @@ public:
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
 
+    // --- Accessibility ------------------------------------------------------
+    // The window's name for screen readers.
+    void SetAccessibleName(const std::string& name);
+    std::string GetAccessibleName() const;
+    // The buttons drawn on the window that are on show, in the order they
+    // were first drawn; one without a name of its own is called by its label.
+    std::vector<AccessibleItem> AccessibleItems() const;
+    // The label drawn beside `rect` on the window (platform/Accessibility.h).
+    std::string LabelFor(const Rect& rect) const;
+    // Notes a button drawn on the window; it leaves the window it was on.
+    void NoteAccessibleItem(AccessibleItemSource* item);
+    // Notes a line of text drawn on the window, in client coordinates.
+    void NoteDrawnText(const std::string& text, const Rect& rect);
+
     // The underlying widget, for the platform's own controls and for tests.
     QWidget* Widget() const;
 
@@ -142,7 +158,22 @@ protected:
     void DestroyWindow();
 
 private:
+    friend class AccessibleItemSource;
     void Present(const Rect& rect);
+    void ForgetAccessibleItem(AccessibleItemSource* item);
+    // Before a repaint of `area`: the texts there are kept only when drawn again.
+    void BeginTextRepaint(const Rect& area);
+    void EndTextRepaint();
+    // Names each field of the window (and of the windows inside it that do
+    // not name it themselves) by its label.
+    void NameFieldsByLabels();
+
+    std::vector<AccessibleItemSource*> items_;
+    struct NotedText {
+        DrawnText drawn;
+        bool current = true;
+    };
+    std::vector<NotedText> texts_;
 
     WindowWidget* widget_ = nullptr; // owned; cleared if Qt deletes it first
     Window* parent_ = nullptr;

@@ -159,6 +159,17 @@ int generate(const Manifest& m, const QString& dir)
         }
         QSet<QString> wanted;
         QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
+        // The words on each picture, which the program gives screen readers
+        // as the name of the button the picture shows.
+        QString captions;
+        for (const Row* row : it->rows)
+            if (!row->caption.isEmpty())
+                captions += row->name.toLower() + u'\t' + row->caption + u'\n';
+        if (!writeText(packDir + QStringLiteral("/captions.tsv"), captions)) {
+            say(QStringLiteral("cannot write the captions of %1").arg(it.key()));
+            return 1;
+        }
+        qrc += QStringLiteral("  <file alias=\"captions.tsv\">%1/captions.tsv</file>\n").arg(it.key());
         for (int i = 0; i < it->rows.size(); ++i) {
             const QString file = it->rows[i]->fileName();
             QString e;
