@@ -5,9 +5,11 @@
 //   artgen --manifest manifest.tsv --out <dir>        generate and check
 //   artgen --manifest manifest.tsv --gallery <dir>    one PNG sheet per pack
 //   artgen --manifest manifest.tsv --verify <dir>     check generated files
+//   artgen --icon <dir> <id>                          the program's icon
 
 #include "Manifest.h"
 #include "Paint.h"
+#include "ProgramIcon.h"
 #include "Quantize.h"
 #include "Studio.h"
 
@@ -259,7 +261,8 @@ int gallery(const Manifest& m, const QString& dir)
 
 void usage()
 {
-    say(QStringLiteral("usage: artgen --manifest <file> (--out <dir> | --gallery <dir> | --verify <dir>)"));
+    say(QStringLiteral("usage: artgen --manifest <file> (--out <dir> | --gallery <dir> | --verify <dir>)\n"
+                       "       artgen --icon <dir> <id>"));
 }
 
 } // namespace
@@ -270,6 +273,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--icon")) {
+        QString error;
+        if (writeProgramIcon(args[2], args[3], &error))
+            return 0;
+        say(error);
+        return 1;
+    }
     QString manifestPath, mode, dir;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
