@@ -92,7 +92,7 @@ void WindowWidget::PaintInvalidArea()
     const QRegion region = std::exchange(invalid_, QRegion());
     const bool erase = std::exchange(erase_, false);
     Window* owner = owner_;
-    owner->BeginTextRepaint(FromQRect(region.boundingRect()));
+    owner->BeginRepaintNotes(FromQRect(region.boundingRect()));
     {
         Dc dc(&backing_);
         dc.SetOwnerName(owner->DescribeWindow());
@@ -104,7 +104,7 @@ void WindowWidget::PaintInvalidArea()
     }
     // The paint may have ended the window.
     if (owner_) {
-        owner->EndTextRepaint();
+        owner->EndRepaintNotes();
         owner->NameFieldsByLabels();
     }
 }
@@ -262,8 +262,8 @@ Window::Window(Window* parent)
 
 Window::~Window()
 {
-    for (AccessibleItemSource* item : items_)
-        item->window_ = nullptr;
+    for (const NotedItem& item : items_)
+        item.source->window_ = nullptr;
     if (widget_) {
         widget_->Detach();
         delete widget_;
@@ -439,9 +439,9 @@ std::string Window::GetAccessibleName() const
 std::vector<AccessibleItem> Window::AccessibleItems() const
 {
     std::vector<AccessibleItem> shown;
-    for (const AccessibleItemSource* source : items_) {
+    for (const NotedItem& noted : items_) {
         AccessibleItem item;
-        if (!source->DescribeAccessibleItem(item))
+        if (!noted.source->DescribeAccessibleItem(item))
             continue;
         if (item.name.empty())
             item.name = LabelFor(item.rect);
@@ -461,17 +461,22 @@ std::string Window::LabelFor(const Rect& rect) const
 
 void Window::NoteAccessibleItem(AccessibleItemSource* item)
 {
-    if (item->window_ == this)
+    if (item->window_ == this) {
+        for (NotedItem& noted : items_) {
+            if (noted.source == item)
+                noted.current = true;
+        }
         return;
+    }
     if (item->window_)
         item->window_->ForgetAccessibleItem(item);
     item->window_ = this;
-    items_.push_back(item);
+    items_.push_back({item, true});
 }
 
 void Window::ForgetAccessibleItem(AccessibleItemSource* item)
 {
-    std::erase(items_, item);
+    std::erase_if(items_, [item](const NotedItem& noted) { return noted.source == item; });
 }
 
 AccessibleItemSource::~AccessibleItemSource()
@@ -491,18 +496,33 @@ void Window::NoteDrawnText(const std::string& text, const Rect& rect)
     texts_.push_back({{text, rect}, true});
 }
 
-void Window::BeginTextRepaint(const Rect& area)
+void Window::BeginRepaintNotes(const Rect& area)
 {
+    const auto overlaps = [&area](const Rect& r) {
+        return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+    };
     for (NotedText& t : texts_) {
-        const Rect& r = t.drawn.rect;
-        if (r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom)
+        if (overlaps(t.drawn.rect))
             t.current = false;
+    }
+    for (NotedItem& noted : items_) {
+        AccessibleItem item;
+        if (noted.source->DescribeAccessibleItem(item) && overlaps(item.rect))
+            noted.current = false;
     }
 }
 
-void Window::EndTextRepaint()
+void Window::EndRepaintNotes()
 {
     std::erase_if(texts_, [](const NotedText& t) { return !t.current; });
+    // A button the repaint left out (a page that shows it only in some of
+    // its modes) is no longer on show.
+    std::erase_if(items_, [](const NotedItem& noted) {
+        if (noted.current)
+            return false;
+        noted.source->window_ = nullptr;
+        return true;
+    });
 }
 
 void Window::NameFieldsByLabels()

@@ -161,14 +161,19 @@ private:
     friend class AccessibleItemSource;
     void Present(const Rect& rect);
     void ForgetAccessibleItem(AccessibleItemSource* item);
-    // Before a repaint of `area`: the texts there are kept only when drawn again.
-    void BeginTextRepaint(const Rect& area);
-    void EndTextRepaint();
+    // Before a repaint of `area`: the texts and buttons there are kept only
+    // when drawn again.
+    void BeginRepaintNotes(const Rect& area);
+    void EndRepaintNotes();
     // Names each field of the window (and of the windows inside it that do
     // not name it themselves) by its label.
     void NameFieldsByLabels();
 
-    std::vector<AccessibleItemSource*> items_;
+    struct NotedItem {
+        AccessibleItemSource* source;
+        bool current = true;
+    };
+    std::vector<NotedItem> items_;
     struct NotedText {
         DrawnText drawn;
         bool current = true;
