@@ -27,7 +27,7 @@ present() {
 }
 
 present bin/fiscova lib/fiscova/fiscova lib/fiscova/handelgb.ttf lib/fiscova/manym.rcc \
-    lib/fiscova/data/man1.txt lib/fiscova/facts lib/fiscova/top10 lib/fiscova/locsounds/buzz.wav \
+    lib/fiscova/data/agency.txt lib/fiscova/facts lib/fiscova/top10 lib/fiscova/locsounds/buzz.wav \
     lib/fiscova/launchzem.htm share/fiscova/disc/fileid.txt share/fiscova/disc/sounds \
     share/fiscova/disc/video etc/xdg/ZEM/Fiscova.reg
 [ -x "$prefix/bin/fiscova" ] || fail "the launcher cannot be run"

@@ -63,7 +63,9 @@ build="$(cd "$1" && pwd)"
 cmake --build "$build" --target package >"$build/package.log"
 deb="$(ls "$build"/fiscova_*.deb | head -1)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb"
-trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y fiscova >/dev/null 2>&1 || true; userdel -r "$user" 2>/dev/null || true' EXIT
+# Afterwards the machine is as before: the package purged with its
+# registry file, the user gone.
+trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y fiscova >/dev/null 2>&1 || true; userdel -r "$user" 2>/dev/null || true' EXIT
 
 command -v fiscova >/dev/null || { echo "fiscova is not on the path" >&2; exit 1; }
 desktop-file-validate "$entry"
