@@ -21,6 +21,9 @@ namespace {
 constexpr int kLabelReachLeft = 260;
 constexpr int kLabelReachAbove = 30;
 constexpr int kLabelReachRight = 40;
+// Failing those, a line anywhere to the left on the same row: the
+// statement at the start of a row of answer boxes.
+constexpr int kLabelReachRow = 1 << 16;
 // Edges may touch or overlap by this much.
 constexpr int kLabelSlack = 3;
 
@@ -186,14 +189,16 @@ std::string FindLabel(const std::vector<DrawnText>& texts, const Rect& rect)
         return best;
     };
     const auto onRow = [&](const Rect& t) { return OnRowOf(t, rect); };
-    const DrawnText* label = nearest(
-        onRow, [&](const Rect& t) { return rect.left - t.right; }, kLabelReachLeft);
+    const auto leftOf = [&](const Rect& t) { return rect.left - t.right; };
+    const DrawnText* label = nearest(onRow, leftOf, kLabelReachLeft);
     if (!label)
         label = nearest([&](const Rect& t) { return OverlapsAcross(t, rect); },
                         [&](const Rect& t) { return rect.top - t.bottom; }, kLabelReachAbove);
     if (!label)
         label = nearest(
             onRow, [&](const Rect& t) { return t.left - rect.right; }, kLabelReachRight);
+    if (!label)
+        label = nearest(onRow, leftOf, kLabelReachRow);
     if (!label)
         return {};
     // "Cash on hand: $" names the field "Cash on hand".

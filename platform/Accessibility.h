@@ -52,7 +52,8 @@ struct DrawnText {
 // The label of something at `rect` among the texts drawn around it: the
 // nearest line on the same row to its left, else the nearest line just
 // above it, else the nearest line just right of it (a box ticked beside its
-// words). Lines without a letter (amounts, signs) label nothing; a label's
+// words), else the nearest line on its row however far to its left (the
+// statement of a row of answer boxes). Lines without a letter (amounts, signs) label nothing; a label's
 // closing colon and dollar sign are left out. "" when none fits.
 std::string FindLabel(const std::vector<DrawnText>& texts, const Rect& rect);
 

@@ -31,7 +31,7 @@ TEST(AccessibleLabels, AFieldIsCalledByTheTextBesideOrAboveIt)
     const std::vector<DrawnText> texts = {
         {"Your Assets", {8, 15, 200, 37}}, {"Cash on hand: $", {60, 158, 182, 176}},
         {"1,500", {190, 300, 230, 316}},   {"Interest rate", {300, 60, 380, 76}},
-        {"Keep it", {452, 200, 500, 216}},
+        {"Keep it", {452, 200, 500, 216}}, {"I save part of every paycheck", {10, 450, 130, 466}},
     };
     // On its row, to its left: the nearest one, without ": $".
     EXPECT_EQ(FindLabel(texts, {186, 156, 258, 176}), "Cash on hand");
@@ -39,7 +39,9 @@ TEST(AccessibleLabels, AFieldIsCalledByTheTextBesideOrAboveIt)
     EXPECT_EQ(FindLabel(texts, {300, 80, 380, 100}), "Interest rate");
     // A box with its words to its right.
     EXPECT_EQ(FindLabel(texts, {430, 200, 446, 216}), "Keep it");
-    // Amounts label nothing, and neither does text far away.
+    // The last box of a row of answers, far from the row's statement.
+    EXPECT_EQ(FindLabel(texts, {560, 446, 580, 473}), "I save part of every paycheck");
+    // Amounts label nothing, and neither does text off the row and far away.
     EXPECT_EQ(FindLabel(texts, {240, 300, 300, 316}), "");
     EXPECT_EQ(FindLabel(texts, {100, 420, 160, 440}), "");
 }
