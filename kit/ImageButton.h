@@ -4,7 +4,7 @@
 // words on its picture.
 #pragma once
 
-#include "platform/Accessibility.h"
+#include "platform/AccessibleSurface.h"
 #include "platform/Bitmap.h"
 #include "platform/Dc.h"
 

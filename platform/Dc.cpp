@@ -1,10 +1,10 @@
 #include "platform/Dc.h"
 
+#include "platform/AccessibleSurface.h"
 #include "platform/AnsiText.h"
 #include "platform/Bitmap.h"
 #include "platform/QtBridge.h"
 #include "platform/TextFit.h"
-#include "platform/Window.h"
 
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -95,7 +95,7 @@ void Dc::SetDeviceClip(const QRegion& region)
     state_->deviceClip = region;
 }
 
-void Dc::AttachWindow(Window* window)
+void Dc::AttachWindow(AccessibleSurface* window)
 {
     window_ = window;
 }

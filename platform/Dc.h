@@ -18,8 +18,8 @@ class QRegion;
 namespace platform {
 
 class AccessibleItemSource;
+class AccessibleSurface;
 class Bitmap;
-class Window;
 
 // Background modes.
 inline constexpr int TRANSPARENT = 1;
@@ -130,7 +130,7 @@ public:
     // The window the context draws on (none on a bitmap or a printed page):
     // the lines of text and the picture buttons drawn are noted there for
     // screen readers.
-    void AttachWindow(Window* window);
+    void AttachWindow(AccessibleSurface* window);
     // Gives the window drawn on its name for screen readers (a page's
     // heading); nothing elsewhere.
     void NameWindow(const std::string& name);
@@ -146,7 +146,7 @@ private:
     // scale on a window or an off-screen bitmap, 1 on a printed page.
     double Scale() const;
     QPaintDevice* device_;
-    Window* window_ = nullptr;
+    AccessibleSurface* window_ = nullptr;
     std::string owner_;
     std::unique_ptr<QPainter> persistent_;
     std::unique_ptr<State> state_;

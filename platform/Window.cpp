@@ -263,7 +263,7 @@ Window::Window(Window* parent)
 Window::~Window()
 {
     for (const NotedItem& item : items_)
-        item.source->window_ = nullptr;
+        SetDrawnOn(*item.source, nullptr);
     if (widget_) {
         widget_->Detach();
         delete widget_;
@@ -461,28 +461,22 @@ std::string Window::LabelFor(const Rect& rect) const
 
 void Window::NoteAccessibleItem(AccessibleItemSource* item)
 {
-    if (item->window_ == this) {
+    if (item->DrawnOn() == this) {
         for (NotedItem& noted : items_) {
             if (noted.source == item)
                 noted.current = true;
         }
         return;
     }
-    if (item->window_)
-        item->window_->ForgetAccessibleItem(item);
-    item->window_ = this;
+    if (item->DrawnOn())
+        item->DrawnOn()->ForgetAccessibleItem(item);
+    SetDrawnOn(*item, this);
     items_.push_back({item, true});
 }
 
 void Window::ForgetAccessibleItem(AccessibleItemSource* item)
 {
     std::erase_if(items_, [item](const NotedItem& noted) { return noted.source == item; });
-}
-
-AccessibleItemSource::~AccessibleItemSource()
-{
-    if (window_)
-        window_->ForgetAccessibleItem(this);
 }
 
 void Window::NoteDrawnText(const std::string& text, const Rect& rect)
@@ -520,7 +514,7 @@ void Window::EndRepaintNotes()
     std::erase_if(items_, [](const NotedItem& noted) {
         if (noted.current)
             return false;
-        noted.source->window_ = nullptr;
+        SetDrawnOn(*noted.source, nullptr);
         return true;
     });
 }

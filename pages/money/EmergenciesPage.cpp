@@ -57,6 +57,8 @@ EmergenciesPage::EmergenciesPage(Window* view) : PageWindow(view)
         box->MoveWindow(kBoxX, RowY(k) - kBoxRise, kBoxSize.cx, kBoxSize.cy);
         box->SetFont(kBoxFont);
         box->SetLimitText(kTypedLimit);
+        // Only the box's number stands beside it.
+        box->SetAccessibleName("Emergency " + std::to_string(k + 1));
         for (int a = 0; a < EmergencyPlan::kAlternatives; ++a)
             box->AddString(EmergencyPlan::AlternativeName(a));
         boxes_[static_cast<size_t>(k)] = std::move(box);

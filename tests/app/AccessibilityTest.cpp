@@ -1,9 +1,9 @@
 // What a screen reader finds: pages called by their headings, picture
 // buttons called by the words on their pictures (or by the label beside
 // them), fields called by their labels, and the element under the pointer.
-#include "platform/Accessibility.h"
 #include "app/MainMenu.h"
 #include "pages/money/AssetsPage.h"
+#include "platform/AccessibleSurface.h"
 #include "tests/support/Exercise.h"
 #include "tests/support/ScreenReader.h"
 
