@@ -42,8 +42,11 @@ set(CPACK_PACKAGE_DESCRIPTION
     "lessons and short videos, worksheets for net worth, budget, credit and goals,\n"
     "scored attitude surveys and printed one-page reports. Everything the user\n"
     "enters is kept between runs.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The install scripts write the places of the install into the registry file
+# and the menu entry, so CPack installs with DESTDIR under the package's own
+# prefix, whatever prefix the build was configured with.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
