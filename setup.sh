@@ -24,7 +24,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools
     fonts-liberation2 fonts-dejavu-core fonts-urw-base35
     festival festvox-us-slt-hts espeak-ng sox ffmpeg
-    libgtest-dev libbenchmark-dev xvfb xauth
+    libgtest-dev libbenchmark-dev xvfb xauth xdotool desktop-file-utils appstream
 )
 
 install_missing() {

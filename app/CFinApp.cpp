@@ -22,6 +22,8 @@ namespace {
 constexpr char kContentKey[] = "HKEY_LOCAL_MACHINE\\SOFTWARE\\ZEM\\Fiscova\\cd";
 constexpr size_t kContentBufferSize = 128;
 constexpr char kDiscMarker[] = "fileid.txt";
+constexpr char kUnsavedWorkText[] = "Your work cannot be saved: the folder ";
+constexpr char kUnsavedWorkReason[] = " cannot be written. What you enter is lost when you leave its page.";
 
 // The directory of a file, with its trailing separator.
 std::string DirectoryOf(const std::string& file)
@@ -66,7 +68,10 @@ bool CFinApp::InitInstance()
 
     // 4. The data directory is the program file's directory.
     dataDirectory_ = DirectoryOf(ProgramFile());
-    SetSavedWorkDirectory(dataDirectory_);
+    const SavedWorkFolder work = ChooseWorkFolder();
+    workDirectory_ = work.path;
+    workWritable_ = work.writable;
+    SetSavedWorkDirectory(workDirectory_);
 
     // 5. The content location, when the registry has it.
     std::string location;
@@ -111,6 +116,9 @@ bool CFinApp::InitInstance()
         MainFrame()->CenterOnScreen();
     MainFrame()->ShowWindow(SW_SHOWNORMAL);
     MainFrame()->UpdateWindow();
+    // Entries would otherwise vanish without a word when their page is left.
+    if (!workWritable_)
+        MessageBox(kUnsavedWorkText + DisplayPath(workDirectory_) + kUnsavedWorkReason);
 
     // 11. The shared record: filled by the first load of the saved-work file.
     sharedRecord_ = std::make_unique<CFinData>();
@@ -140,6 +148,16 @@ CFinView* CFinApp::FinView() const
 std::string CFinApp::DataPath(const std::string& name) const
 {
     return dataDirectory_ + name;
+}
+
+std::string CFinApp::WorkPath(const std::string& name) const
+{
+    return workDirectory_ + name;
+}
+
+SavedWorkFolder CFinApp::ChooseWorkFolder() const
+{
+    return ChooseSavedWorkFolder(dataDirectory_, UserDataHome());
 }
 
 std::string CFinApp::ContentPath() const

@@ -36,6 +36,7 @@ void FocusMainWindow()
 
 ExitScreen::ExitScreen(Window* view) : Window(view)
 {
+    SetAccessibleName("Exit");
     FitToFrame();
     App().Art().LoadBitmapByName(background_, "idb_ex_bak");
     for (int i = 0; i < 3; ++i) {

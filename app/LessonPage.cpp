@@ -221,6 +221,11 @@ std::string LessonPage::TopicFile(int index) const
     return ContentFilePath("data\\", key_ + std::to_string(index + 1) + ".txt");
 }
 
+std::string LessonPage::ListFile() const
+{
+    return key_ == "plan" ? WorkFilePath(kPlanFolder, kPlanFile) : ContentFilePath("data\\", key_ + ".txt");
+}
+
 void LessonPage::open(const std::string& key)
 {
     key_ = key;
@@ -250,10 +255,9 @@ void LessonPage::ReadList()
     ItemListOptions options;
     options.blankMarkers = true;
     options.capacity = kMaxTopics * 2;
-    const std::vector<ContentItem> items =
-        key_ == "plan" && !unsavedPlan_.empty()
-            ? ParseItemList(SplitLines(unsavedPlan_), options)
-            : ReadItemList(ContentFilePath("data\\", key_ + ".txt"), options);
+    const std::vector<ContentItem> items = key_ == "plan" && !unsavedPlan_.empty()
+                                               ? ParseItemList(SplitLines(unsavedPlan_), options)
+                                               : ReadItemList(ListFile(), options);
     int row = 0;
     for (const ContentItem& item : items) {
         if (item.IsGap()) {

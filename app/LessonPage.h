@@ -51,6 +51,9 @@ public:
     }
     // The file that topic `index` (from 0) opens.
     std::string TopicFile(int index) const;
+    // The file of the topic list: the lesson's own, or the plan that the
+    // emergencies list wrote for the user.
+    std::string ListFile() const;
     // The risk score, -1 until the risk survey has been completed.
     void SetRiskScore(int score) { riskScore_ = score; }
     int RiskScore() const { return riskScore_; }

@@ -31,6 +31,7 @@ constexpr Rect kClearArea{0, 0, 660, 520};
 
 MainMenu::MainMenu(Window* view) : Window(view)
 {
+    SetAccessibleName("Main Menu");
     SetCursor(Cursor::Arrow);
     FitToFrame();
     App().Flags().currentModule = ModuleMainMenu;

@@ -26,6 +26,7 @@ constexpr ButtonArt kButtons[] = {
 NoDiscScreen::NoDiscScreen(const Rect& place)
 {
     SetFixedFrame(false);
+    SetAccessibleName("Please insert the Fiscova disc");
     MoveWindow(place);
     const int module = App().Flags().currentModule;
     App().Flags().currentModule = ModuleMainMenu;

@@ -11,6 +11,7 @@ using namespace platform;
 SplashScreen::SplashScreen(const Rect& place)
 {
     SetFixedFrame(false);
+    SetAccessibleName("Fiscova");
     MoveWindow(place);
     SetTimer(kCloseTimer, kShowMs);
     App().Flags().currentModule = ModuleMainMenu;

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr char kSavedWorkFile[] = "findata.zem";
 constexpr size_t kParseLimit = 11;
 
 std::string g_directory;
@@ -53,7 +52,7 @@ void CopyTextField(char (&to)[kTextSize], const char (&from)[kTextSize])
 
 CFinData::CFinData()
 {
-    std::memcpy(r_.fileName, kSavedWorkFile, sizeof(kSavedWorkFile));
+    std::memcpy(r_.fileName, kSavedWorkFileName, sizeof(kSavedWorkFileName));
 }
 
 CFinData::~CFinData() = default;

@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+// The saved-work file's name, which every record also carries.
+inline constexpr char kSavedWorkFileName[] = "findata.zem";
+
 class CFinData {
 public:
     CFinData();

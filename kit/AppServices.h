@@ -29,6 +29,9 @@ public:
     virtual ~ProgramPlaces() = default;
     // Data directory + name (the data directory ends in a separator).
     virtual std::string DataPath(const std::string& name) const = 0;
+    // Saved-work folder + name (the folder ends in a separator): where the
+    // files the program writes for the user are kept.
+    virtual std::string WorkPath(const std::string& name) const = 0;
     // Content location + "\".
     virtual std::string ContentPath() const = 0;
     // True when "fileid.txt" can be opened at the content location.

@@ -104,3 +104,8 @@ std::string ContentFilePath(const std::string& folder, const std::string& name)
 {
     return App().DataPath("\\" + folder + name);
 }
+
+std::string WorkFilePath(const std::string& folder, const std::string& name)
+{
+    return App().WorkPath("\\" + folder + name);
+}

@@ -39,3 +39,12 @@ std::vector<ContentItem> ParseItemList(const std::vector<std::string>& lines, co
 // Path of a file in a folder of the data directory: data directory + "\" +
 // folder + name.
 std::string ContentFilePath(const std::string& folder, const std::string& name);
+
+// Path of a file the program writes for the user, in a folder of the
+// saved-work folder: saved-work folder + "\" + folder + name.
+std::string WorkFilePath(const std::string& folder, const std::string& name);
+
+// The emergency plan: written by the emergencies list, read by its lesson;
+// it lives beside the saved-work file.
+inline constexpr char kPlanFolder[] = "data\\";
+inline constexpr char kPlanFile[] = "plan.txt";

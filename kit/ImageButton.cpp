@@ -33,6 +33,28 @@ void ImageButton::Draw(platform::Dc& dc, int offset)
     if (!enabled_)
         return;
     App().Art().DrawBitmap(dc, BitmapOf(state_), x_, y_ - offset_);
+    dc.NoteAccessibleItem(this);
+}
+
+std::string ImageButton::Name() const
+{
+    if (!name_.empty())
+        return name_;
+    for (int state : {Normal, Over, Pressed}) {
+        if (!bitmaps_[state].Caption().empty())
+            return bitmaps_[state].Caption();
+    }
+    return {};
+}
+
+bool ImageButton::DescribeAccessibleItem(platform::AccessibleItem& item) const
+{
+    if (!enabled_ || BitmapOf(state_).IsEmpty())
+        return false;
+    item.name = Name();
+    item.detail = detail_;
+    item.rect = {x_, y_ - offset_, x_ + width_, y_ - offset_ + height_};
+    return true;
 }
 
 const platform::Bitmap& ImageButton::BitmapOf(int state) const

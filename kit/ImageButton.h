@@ -1,14 +1,17 @@
 // A clickable picture: a hot rectangle that shows one of six bitmaps by its
 // state. Side buttons, the main menu, the navigation bar and most pages use
-// it.
+// it. Screen readers find it on the window it is drawn on, called by the
+// words on its picture.
 #pragma once
 
+#include "platform/AccessibleSurface.h"
 #include "platform/Bitmap.h"
 #include "platform/Dc.h"
 
 #include <string>
+#include <utility>
 
-class ImageButton {
+class ImageButton : public platform::AccessibleItemSource {
 public:
     enum State {
         Normal = 0,
@@ -62,6 +65,14 @@ public:
     void SetPressed(bool pressed) { pressed_ = pressed; }
     const platform::Bitmap& BitmapOf(int state) const;
 
+    // The name screen readers say, for a picture without words; by default
+    // the words on the picture, else the label drawn beside the button.
+    void SetName(std::string name) { name_ = std::move(name); }
+    // What tells the button from others of the same name ("answer 2 of 5").
+    void SetDetail(std::string detail) { detail_ = std::move(detail); }
+    std::string Name() const;
+    bool DescribeAccessibleItem(platform::AccessibleItem& item) const override;
+
 private:
     int offset_ = 0;
     int x_ = 0;
@@ -72,4 +83,6 @@ private:
     bool enabled_ = true;
     platform::Bitmap bitmaps_[6]; // indexed by state
     int state_ = Normal;
+    std::string name_;
+    std::string detail_;
 };

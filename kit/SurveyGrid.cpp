@@ -23,6 +23,8 @@ void SurveyGrid::Configure(const Layout& layout, const std::string& prefix)
             ImageButton& box = At(r, c);
             box.LoadStates(stem + "OVR", stem + "sel", stem + "oFF");
             box.SetPosition(layout_.firstColumnX + kColumnStep * (c - 1), RowY(r) - kBoxRise);
+            // Named by the statement beside the row.
+            box.SetDetail("answer " + std::to_string(c) + " of " + std::to_string(layout_.columns));
             box.SetSize(kBoxWidth, ImageButton::kDefaultHeight);
         }
     }

@@ -30,6 +30,7 @@ COLORREF HeadingColour(int module)
 
 void DrawHeading(Dc& dc, const std::string& title)
 {
+    dc.NameWindow(title);
     const Font previous = dc.SelectFont(kHeadingFont);
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(HeadingColour(App().Flags().currentModule));

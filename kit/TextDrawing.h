@@ -8,7 +8,7 @@
 #include <vector>
 
 // The heading of a page at (8, 15) in "Handel Gothic BT", in the colour of
-// the current module.
+// the current module; it is also the page's name for screen readers.
 void DrawHeading(platform::Dc& dc, const std::string& title);
 
 // Lines at x 10 from y 45, 15 pixels apart (6 after an empty line that is

@@ -48,6 +48,7 @@ void Bitmap::Release()
     *image_ = QImage();
     bitsPerPixel_ = 0;
     colorsUsed_ = 0;
+    caption_.clear();
 }
 
 bool Bitmap::IsEmpty() const
@@ -57,7 +58,8 @@ bool Bitmap::IsEmpty() const
 
 Size Bitmap::GetSize() const
 {
-    return {image_->width(), image_->height()};
+    const double scale = image_->devicePixelRatio();
+    return {static_cast<int>(image_->width() / scale), static_cast<int>(image_->height() / scale)};
 }
 
 int Bitmap::BitsPerPixel() const
@@ -80,9 +82,12 @@ std::vector<COLORREF> Bitmap::ColorTable() const
 
 COLORREF Bitmap::PixelAt(int x, int y) const
 {
-    if (!image_->valid(x, y))
+    const double scale = image_->devicePixelRatio();
+    const int px = static_cast<int>(x * scale);
+    const int py = static_cast<int>(y * scale);
+    if (x < 0 || y < 0 || !image_->valid(px, py))
         return 0;
-    return FromQColor(image_->pixelColor(x, y));
+    return FromQColor(image_->pixelColor(px, py));
 }
 
 const QImage& Bitmap::Image() const

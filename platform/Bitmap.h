@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QImage;
@@ -28,6 +29,8 @@ public:
     void Release();
 
     bool IsEmpty() const;
+    // The size in pixels of the program's world (an off-screen bitmap keeps
+    // more pixels than that at a display scale above one).
     Size GetSize() const;
     // Bits per pixel as stored (8 for palette bitmaps, 24 or 32 otherwise).
     int BitsPerPixel() const;
@@ -35,8 +38,13 @@ public:
     int ColorsUsed() const;
     // The colour table of a palette bitmap (empty for true-colour ones).
     std::vector<COLORREF> ColorTable() const;
-    // The colour of one pixel.
+    // The colour of one pixel (of the world's pixels).
     COLORREF PixelAt(int x, int y) const;
+
+    // The words the picture shows ("" when none or not known): a button
+    // made of it is called by them.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
 
     // The pixels, for the platform's drawing code.
     const QImage& Image() const;
@@ -48,6 +56,7 @@ private:
     std::unique_ptr<QImage> image_;
     int bitsPerPixel_ = 0;
     int colorsUsed_ = 0;
+    std::string caption_;
 };
 
 } // namespace platform

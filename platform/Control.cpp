@@ -1,5 +1,6 @@
 #include "platform/Control.h"
 
+#include "platform/AnsiText.h"
 #include "platform/QtBridge.h"
 
 #include <QWidget>
@@ -57,6 +58,12 @@ bool Control::HasFocus() const
 {
     const QWidget* w = Widget();
     return w && w->hasFocus();
+}
+
+void Control::SetAccessibleName(const std::string& name)
+{
+    if (QWidget* w = Widget())
+        w->setAccessibleName(FromAnsi(name));
 }
 
 } // namespace platform

@@ -6,6 +6,8 @@
 
 #include "platform/Types.h"
 
+#include <string>
+
 class QWidget;
 
 namespace platform {
@@ -29,6 +31,9 @@ public:
     // Gives the control the keyboard focus.
     void SetFocus();
     bool HasFocus() const;
+    // The control's name for screen readers, where the label drawn beside
+    // it does not say enough (a row of a table); otherwise that label is.
+    void SetAccessibleName(const std::string& name);
 
     // The underlying widget, for the platform and for tests.
     virtual QWidget* Widget() const = 0;

@@ -1,5 +1,6 @@
 #include "platform/Dc.h"
 
+#include "platform/AccessibleSurface.h"
 #include "platform/AnsiText.h"
 #include "platform/Bitmap.h"
 #include "platform/QtBridge.h"
@@ -62,6 +63,9 @@ public:
         }
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, true);
+        // Bitmaps shown larger than their pixels (at a display scale above
+        // one) are scaled smoothly.
+        painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter_->resetTransform();
         painter_->setClipping(false);
         if (dc.state_->deviceClip)
@@ -89,6 +93,23 @@ Dc::~Dc() = default;
 void Dc::SetDeviceClip(const QRegion& region)
 {
     state_->deviceClip = region;
+}
+
+void Dc::AttachWindow(AccessibleSurface* window)
+{
+    window_ = window;
+}
+
+void Dc::NameWindow(const std::string& name)
+{
+    if (window_)
+        window_->SetAccessibleName(name);
+}
+
+void Dc::NoteAccessibleItem(AccessibleItemSource* item)
+{
+    if (window_)
+        window_->NoteAccessibleItem(item);
 }
 
 Font Dc::SelectFont(const Font& font)
@@ -149,8 +170,9 @@ std::pair<int, int> Dc::TextSpace() const
     int right = kSurfaceEdge;
     if (device_ && device_->width() > 0) {
         const QTransform toLogical = state_->Transform().inverted();
+        const double width = device_->width() / device_->devicePixelRatioF();
         left = static_cast<int>(std::ceil(toLogical.map(QPointF(0, 0)).x()));
-        right = static_cast<int>(std::floor(toLogical.map(QPointF(device_->width(), 0)).x()));
+        right = static_cast<int>(std::floor(toLogical.map(QPointF(width, 0)).x()));
     }
     if (state_->logicalClip) {
         left = std::max(left, static_cast<int>(state_->logicalClip->left()));
@@ -194,6 +216,11 @@ void Dc::TextOut(int x, int y, std::string_view text)
     p->setFont(font);
     p->setPen(ToQColor(state_->textColor));
     p->drawText(left, top + metrics.ascent(), str);
+    if (window_) {
+        const QRect drawn =
+            state_->Transform().mapRect(QRect(left, top, width, metrics.ascent() + metrics.descent()));
+        window_->NoteDrawnText(std::string(text), FromQRect(drawn));
+    }
 }
 
 int Dc::SetTextRight(int right)
@@ -229,12 +256,22 @@ Brush Dc::SelectBrush(const Brush& brush)
 
 namespace {
 
-QPen ToQPen(const Pen& pen)
+// A pen of width 1 or less is one pixel wide whatever the mapping: one
+// pixel of the program's world, which at a display scale above one is that
+// many pixels of the screen.
+QPen ToQPen(const Pen& pen, double scale)
 {
     if (pen.style == PenStyle::Null)
         return QPen(Qt::NoPen);
     QPen q(ToQColor(pen.color));
-    q.setWidth(pen.width <= 1 ? 0 : pen.width);
+    if (pen.width > 1)
+        q.setWidth(pen.width);
+    else if (scale > 1) {
+        q.setWidthF(scale);
+        q.setCosmetic(true);
+    } else {
+        q.setWidth(0);
+    }
     q.setCapStyle(pen.width <= 1 ? Qt::SquareCap : Qt::RoundCap);
     q.setJoinStyle(Qt::MiterJoin);
     return q;
@@ -253,13 +290,22 @@ QPointF PixelSize(const QTransform& transform)
     return {sx > 0 ? 1 / sx : 1, sy > 0 ? 1 / sy : 1};
 }
 
+// Where thin outlines run within their pixels. On a screen pixel an outline
+// at a pixel's edge fills that pixel; a pixel of the world shown larger
+// (a display scale above one) is filled by an outline through its middle.
+QPointF OutlineShift(const QTransform& transform, double scale)
+{
+    return scale > 1 ? PixelSize(transform) / 2 : QPointF();
+}
+
 // The box that Qt's outlines run along for a Windows shape from (left, top)
-// to (right, bottom): the right and bottom edges lie one device pixel inside,
+// to (right, bottom): the right and bottom edges lie one pixel inside,
 // whatever the mapping.
-QRectF ShapeBox(int left, int top, int right, int bottom, const QTransform& transform)
+QRectF ShapeBox(int left, int top, int right, int bottom, const QTransform& transform, double scale)
 {
     const QPointF pixel = PixelSize(transform);
-    return QRectF(left, top, right - left - pixel.x(), bottom - top - pixel.y());
+    const QPointF shift = OutlineShift(transform, scale);
+    return QRectF(left + shift.x(), top + shift.y(), right - left - pixel.x(), bottom - top - pixel.y());
 }
 
 // Where the radial from the box's centre towards (x, y) meets its ellipse.
@@ -316,18 +362,21 @@ void Dc::LineTo(int x, int y)
     state_->current = {x, y};
     if (state_->pen.style == PenStyle::Null || (from.x == x && from.y == y))
         return;
-    p->setPen(ToQPen(state_->pen));
-    // The end point itself is not drawn: the line stops one device pixel
-    // short of it.
+    p->setPen(ToQPen(state_->pen, Scale()));
+    // The end point itself is not drawn: the line stops one pixel short of it.
     QPointF end(x, y);
+    QPointF start(from.x, from.y);
     if (state_->pen.width <= 1) {
         const QPointF pixel = PixelSize(p->transform());
         const double dx = (x - from.x) / pixel.x();
         const double dy = (y - from.y) / pixel.y();
         const double len = std::hypot(dx, dy);
         end -= QPointF(dx / len * pixel.x(), dy / len * pixel.y());
+        const QPointF shift = OutlineShift(p->transform(), Scale());
+        start += shift;
+        end += shift;
     }
-    p->drawLine(QPointF(from.x, from.y), end);
+    p->drawLine(start, end);
 }
 
 void Dc::Rectangle(int left, int top, int right, int bottom)
@@ -336,9 +385,9 @@ void Dc::Rectangle(int left, int top, int right, int bottom)
     if (!state_->brush.null)
         p->fillRect(QRect(left, top, right - left, bottom - top), ToQBrush(state_->brush));
     if (state_->pen.style != PenStyle::Null) {
-        p->setPen(ToQPen(state_->pen));
+        p->setPen(ToQPen(state_->pen, Scale()));
         p->setBrush(Qt::NoBrush);
-        p->drawRect(ShapeBox(left, top, right, bottom, p->transform()));
+        p->drawRect(ShapeBox(left, top, right, bottom, p->transform(), Scale()));
     }
 }
 
@@ -351,9 +400,9 @@ void Dc::FillSolidRect(const Rect& rect, COLORREF color)
 void Dc::Ellipse(int left, int top, int right, int bottom)
 {
     Painting p(*this);
-    p->setPen(ToQPen(state_->pen));
+    p->setPen(ToQPen(state_->pen, Scale()));
     p->setBrush(ToQBrush(state_->brush));
-    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform()));
+    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform(), Scale()));
 }
 
 // Arcs and pies are the ellipse's own outline and inside, cut along the
@@ -366,20 +415,20 @@ void Dc::Arc(int left, int top, int right, int bottom, int x1, int y1, int x2, i
         return;
     if (const auto wedge = Wedge(left, top, right, bottom, x1, y1, x2, y2))
         p->setClipPath(*wedge, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    p->setPen(ToQPen(state_->pen));
+    p->setPen(ToQPen(state_->pen, Scale()));
     p->setBrush(Qt::NoBrush);
-    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform()));
+    p->drawEllipse(ShapeBox(left, top, right, bottom, p->transform(), Scale()));
 }
 
 void Dc::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2)
 {
     Painting p(*this);
-    const QRectF box = ShapeBox(left, top, right, bottom, p->transform());
+    const QRectF box = ShapeBox(left, top, right, bottom, p->transform(), Scale());
     const auto wedge = Wedge(left, top, right, bottom, x1, y1, x2, y2);
     p->save();
     if (wedge)
         p->setClipPath(*wedge, p->hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    p->setPen(ToQPen(state_->pen));
+    p->setPen(ToQPen(state_->pen, Scale()));
     p->setBrush(ToQBrush(state_->brush));
     p->drawEllipse(box);
     p->restore();
@@ -387,7 +436,7 @@ void Dc::Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, i
         return;
     // The two radii close the outline.
     const QPointF centre((left + right) / 2.0, (top + bottom) / 2.0);
-    p->setPen(ToQPen(state_->pen));
+    p->setPen(ToQPen(state_->pen, Scale()));
     p->drawLine(box.center(), RadialEnd(box, centre, x1, y1));
     p->drawLine(box.center(), RadialEnd(box, centre, x2, y2));
 }
@@ -397,7 +446,11 @@ void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int s
     Painting p(*this);
     if (source.IsEmpty())
         return;
-    p->drawImage(QPoint(x, y), source.Image(), QRect(srcX, srcY, width, height));
+    // The source rectangle in the bitmap's own pixels; Qt scales the copy
+    // to the world's pixels here.
+    const QImage& image = source.Image();
+    const double s = image.devicePixelRatio();
+    p->drawImage(QPointF(x, y), image, QRectF(srcX * s, srcY * s, width * s, height * s));
 }
 
 void Dc::TransparentBlt(int x, int y, int width, int height, const Bitmap& source, int srcX, int srcY,
@@ -406,7 +459,11 @@ void Dc::TransparentBlt(int x, int y, int width, int height, const Bitmap& sourc
     Painting p(*this);
     if (source.IsEmpty())
         return;
-    QImage part = source.Image().copy(srcX, srcY, width, height).convertToFormat(QImage::Format_ARGB32);
+    const double s = source.Image().devicePixelRatio();
+    QImage part = source.Image()
+                      .copy(QRectF(srcX * s, srcY * s, width * s, height * s).toRect())
+                      .convertToFormat(QImage::Format_ARGB32);
+    part.setDevicePixelRatio(s);
     const QRgb keyRgb = qRgb(GetRValue(key), GetGValue(key), GetBValue(key));
     for (int row = 0; row < part.height(); ++row) {
         auto* line = reinterpret_cast<QRgb*>(part.scanLine(row));
@@ -447,14 +504,19 @@ Size Dc::SetViewportExt(int cx, int cy)
     return old;
 }
 
+double Dc::Scale() const
+{
+    return device_ ? device_->devicePixelRatioF() : 1;
+}
+
 int Dc::GetDeviceCaps(int index) const
 {
     const QPaintDevice* device = device_;
     switch (index) {
     case HORZRES:
-        return device->width();
+        return static_cast<int>(device->width() / device->devicePixelRatioF());
     case VERTRES:
-        return device->height();
+        return static_cast<int>(device->height() / device->devicePixelRatioF());
     case BITSPIXEL: {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->depth() : device->depth();

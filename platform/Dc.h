@@ -17,6 +17,8 @@ class QRegion;
 
 namespace platform {
 
+class AccessibleItemSource;
+class AccessibleSurface;
 class Bitmap;
 
 // Background modes.
@@ -125,12 +127,26 @@ public:
     // while painting).
     void SetDeviceClip(const QRegion& region);
 
+    // The window the context draws on (none on a bitmap or a printed page):
+    // the lines of text and the picture buttons drawn are noted there for
+    // screen readers.
+    void AttachWindow(AccessibleSurface* window);
+    // Gives the window drawn on its name for screen readers (a page's
+    // heading); nothing elsewhere.
+    void NameWindow(const std::string& name);
+    // Notes a picture button drawn now on the window; nothing elsewhere.
+    void NoteAccessibleItem(AccessibleItemSource* item);
+
 private:
     struct State;
     class Painting;
     // Where the following lines may stand: [left, right) in logical units.
     std::pair<int, int> TextSpace() const;
+    // Pixels of the device to a pixel of the program's world: the display
+    // scale on a window or an off-screen bitmap, 1 on a printed page.
+    double Scale() const;
     QPaintDevice* device_;
+    AccessibleSurface* window_ = nullptr;
     std::string owner_;
     std::unique_ptr<QPainter> persistent_;
     std::unique_ptr<State> state_;

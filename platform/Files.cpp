@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -136,6 +138,60 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     if (!ok)
         ::unlink(temp.c_str());
     return ok;
+}
+
+bool FolderWritable(const std::string& folder)
+{
+    std::string probe = TurnSlashes(folder);
+    if (probe.empty())
+        probe = ".";
+    probe += "/.fiscova-probe-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+bool MakeFolders(const std::string& folder)
+{
+    const std::string path = TurnSlashes(folder);
+    for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
+        const std::string above = path.substr(0, slash);
+        if (::mkdir(above.c_str(), 0700) != 0 && errno != EEXIST)
+            return false;
+    }
+    if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CopyFileAtomically(const std::string& from, const std::string& to)
+{
+    std::FILE* in = OpenFile(from, "rb");
+    if (!in)
+        return false;
+    std::string bytes;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+        bytes.append(buffer, n);
+    const bool readWhole = !std::ferror(in);
+    std::fclose(in);
+    return readWhole && WriteFileAtomically(to, bytes.data(), bytes.size());
+}
+
+std::string UserDataHome()
+{
+    // Relative paths are not valid here: the desktop's rules say to ignore them.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome && dataHome[0] == '/')
+        return dataHome;
+    const char* home = std::getenv("HOME");
+    if (home && home[0] == '/')
+        return std::string(home) + "/.local/share";
+    return {};
 }
 
 std::string DisplayPath(const std::string& path)

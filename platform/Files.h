@@ -25,6 +25,23 @@ bool FileReadable(const std::string& path);
 // write is written over by the next one.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
+// True when files can be made in `folder`: a file is created there and
+// removed again, which answers for permissions, read-only mounts and
+// access lists alike.
+bool FolderWritable(const std::string& folder);
+
+// Makes `folder` and every missing folder above it (private to the user, as
+// the user's data folders are); true when it exists afterwards.
+bool MakeFolders(const std::string& folder);
+
+// Copies a readable file over `to` with WriteFileAtomically; false when
+// `from` cannot be read or `to` cannot be written.
+bool CopyFileAtomically(const std::string& from, const std::string& to);
+
+// The user's data folder of the desktop: $XDG_DATA_HOME when it is an
+// absolute path, otherwise $HOME/.local/share; "" without either.
+std::string UserDataHome();
+
 // The path shown to the user in messages: slashes turned, doubled slashes
 // collapsed.
 std::string DisplayPath(const std::string& path);

@@ -1,17 +1,57 @@
 #include "platform/Framework.h"
 
+#include "platform/Accessibility.h"
+#include "platform/DisplayScale.h"
+
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
 
 namespace platform {
+namespace {
+
+// Qt scales every window by one global factor: the screen's own scale
+// settings are left out, so that the factor is whole and the program's.
+void UseScale(int scale)
+{
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    if (scale > 1)
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(scale));
+    else
+        qunsetenv("QT_SCALE_FACTOR");
+}
+
+} // namespace
 
 struct GuiSession::Impl {
-    Impl(int& argc, char** argv) : app(argc, argv) {}
-    QApplication app;
+    std::unique_ptr<QApplication> app;
 };
 
-GuiSession::GuiSession(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv))
+GuiSession::GuiSession(int& argc, char** argv, Size world) : impl_(std::make_unique<Impl>())
 {
+    std::string complaint;
+    const std::optional<int> requested =
+        RequestedDisplayScale(argc, argv, std::getenv("FISCOVA_SCALE"), &complaint);
+    if (!complaint.empty())
+        std::fprintf(stderr, "%s\n", complaint.c_str());
+    UseScale(requested.value_or(1));
+    impl_->app = std::make_unique<QApplication>(argc, argv);
+    if (!requested) {
+        // The screen is measured in its own pixels by a first session; a
+        // larger scale needs a session of its own.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QSize size = screen ? screen->geometry().size() : QSize();
+        const int scale = ChooseDisplayScale(world, {size.width(), size.height()});
+        if (scale > 1) {
+            impl_->app.reset();
+            UseScale(scale);
+            impl_->app = std::make_unique<QApplication>(argc, argv);
+        }
+    }
+    InstallAccessibility();
     QApplication::setQuitOnLastWindowClosed(false);
     // The controls look and measure the same on every desktop: the pages
     // place text and ticks by where a slider's thumb stands.

@@ -19,10 +19,13 @@ inline constexpr UINT WS_CAPTION = 0x00C00000;
 inline constexpr UINT WS_THICKFRAME = 0x00040000;
 inline constexpr UINT WS_MAXIMIZEBOX = 0x00010000;
 
-// Owns the GUI session (the Qt application); create it first in main.
+// Owns the GUI session (the Qt application); create it first in main. It
+// shows the program's `world` (its main window's client area) at the
+// display scale the user asks for ("--scale N", FISCOVA_SCALE) or else at
+// the one the screen has room for; an empty world is shown as it is.
 class GuiSession {
 public:
-    GuiSession(int& argc, char** argv);
+    GuiSession(int& argc, char** argv, Size world = {});
     ~GuiSession();
     GuiSession(const GuiSession&) = delete;
     GuiSession& operator=(const GuiSession&) = delete;

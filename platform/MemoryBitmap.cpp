@@ -1,12 +1,17 @@
 #include "platform/MemoryBitmap.h"
 
+#include "platform/DisplayScale.h"
+
 #include <QImage>
 
 namespace platform {
 
 MemoryBitmap::MemoryBitmap(int width, int height)
 {
-    QImage pixels(width, height, QImage::Format_RGB32);
+    // As sharp as the windows it is copied to.
+    const int scale = DisplayScale();
+    QImage pixels(width * scale, height * scale, QImage::Format_RGB32);
+    pixels.setDevicePixelRatio(scale);
     pixels.fill(Qt::black);
     bitmap_.SetImage(pixels);
     // The bitmap keeps its QImage at one address for its whole life.

@@ -1,10 +1,12 @@
 #include "platform/ResourcePack.h"
 
+#include "platform/AnsiText.h"
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
 #include "platform/PackCheck.h"
 
 #include <QFile>
+#include <QHash>
 #include <QResource>
 #include <algorithm>
 #include <cctype>
@@ -17,6 +19,16 @@ const QString kModuleRoot = QStringLiteral("/module");
 
 QString g_modulePack; // the registered pack file, empty when none
 
+// The words on each picture of a pack, by lower-cased name; read when first
+// asked for.
+struct Captions {
+    bool read = false;
+    QHash<QString, QString> byName;
+};
+Captions g_captions[2]; // by PackSource
+
+const QString kCaptionsFile = QStringLiteral("captions.tsv");
+
 // Resource names are case-insensitive: packs hold them lower-cased.
 QString ResourcePath(PackSource source, const std::string& name)
 {
@@ -25,6 +37,30 @@ QString ResourcePath(PackSource source, const std::string& name)
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return QStringLiteral(":") + (source == PackSource::Own ? kOwnRoot : kModuleRoot) + u'/' +
            QString::fromStdString(lower) + QStringLiteral(".bmp");
+}
+
+const QHash<QString, QString>& CaptionsOf(PackSource source)
+{
+    Captions& captions = g_captions[static_cast<int>(source)];
+    if (!captions.read) {
+        captions.read = true;
+        QFile file(QStringLiteral(":") + (source == PackSource::Own ? kOwnRoot : kModuleRoot) + u'/' +
+                   kCaptionsFile);
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+                const qsizetype tab = line.indexOf(u'\t');
+                if (tab > 0)
+                    captions.byName.insert(line.left(tab), line.mid(tab + 1));
+            }
+        }
+    }
+    return captions.byName;
+}
+
+// The module pack changed: its captions are read again when asked for.
+void ForgetModuleCaptions()
+{
+    g_captions[static_cast<int>(PackSource::Module)] = {};
 }
 
 // The pack file that stands for a library file name.
@@ -61,6 +97,7 @@ bool LoadModulePack(const std::string& path)
 
 void FreeModulePack()
 {
+    ForgetModuleCaptions();
     if (g_modulePack.isEmpty())
         return;
     QResource::unregisterResource(g_modulePack, kModuleRoot);
@@ -81,7 +118,17 @@ bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
-    return bitmap.LoadFromBmp(bytes.toStdString());
+    if (!bitmap.LoadFromBmp(bytes.toStdString()))
+        return false;
+    bitmap.SetCaption(PackCaption(source, name));
+    return true;
+}
+
+std::string PackCaption(PackSource source, const std::string& name)
+{
+    if (source == PackSource::Module && g_modulePack.isEmpty())
+        return {};
+    return ToAnsi(CaptionsOf(source).value(QString::fromStdString(name).toLower()));
 }
 
 } // namespace platform

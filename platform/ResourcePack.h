@@ -27,8 +27,12 @@ bool LoadModulePack(const std::string& path);
 void FreeModulePack();
 bool IsModulePackLoaded();
 
-// Loads bitmap `name` from a pack into `bitmap`; false (and an empty
-// bitmap) when the pack has no such bitmap.
+// Loads bitmap `name` from a pack into `bitmap`, with its caption; false
+// (and an empty bitmap) when the pack has no such bitmap.
 bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap);
+
+// The words shown on bitmap `name` of a pack ("" when it shows none), as the
+// pack's caption list gives them: what a screen reader says of a button.
+std::string PackCaption(PackSource source, const std::string& name);
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/Window.h"
 
 #include "platform/AnsiText.h"
+#include "platform/DisplayScale.h"
 #include "platform/KeyMapping.h"
 #include "platform/Keys.h"
 #include "platform/QtBridge.h"
@@ -90,12 +91,22 @@ void WindowWidget::PaintInvalidArea()
         return;
     const QRegion region = std::exchange(invalid_, QRegion());
     const bool erase = std::exchange(erase_, false);
-    Dc dc(&backing_);
-    dc.SetOwnerName(owner_->DescribeWindow());
-    dc.SetDeviceClip(region);
-    if (erase)
-        owner_->OnEraseBackground(dc);
-    owner_->OnPaint(dc);
+    Window* owner = owner_;
+    owner->BeginRepaintNotes(FromQRect(region.boundingRect()));
+    {
+        Dc dc(&backing_);
+        dc.SetOwnerName(owner->DescribeWindow());
+        dc.AttachWindow(owner);
+        dc.SetDeviceClip(region);
+        if (erase)
+            owner->OnEraseBackground(dc);
+        owner->OnPaint(dc);
+    }
+    // The paint may have ended the window.
+    if (owner_) {
+        owner->EndRepaintNotes();
+        owner->NameFieldsByLabels();
+    }
 }
 
 bool WindowWidget::event(QEvent* event)
@@ -115,12 +126,22 @@ void WindowWidget::paintEvent(QPaintEvent* event)
 {
     PaintInvalidArea();
     QPainter painter(this);
-    painter.drawImage(event->rect(), backing_, event->rect());
+    // The backing image holds the screen's pixels: the source is the same
+    // area in them, so the copy is one to one.
+    const QRect area = event->rect();
+    const qreal scale = backing_.devicePixelRatio();
+    painter.drawImage(
+        QRectF(area), backing_,
+        QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale));
 }
 
 void WindowWidget::resizeEvent(QResizeEvent*)
 {
-    QImage resized(size(), QImage::Format_RGB32);
+    // At the screen's resolution, so that what the window draws stays sharp
+    // at any display scale; the window still draws in its own pixels.
+    const int scale = DisplayScale();
+    QImage resized(size() * scale, QImage::Format_RGB32);
+    resized.setDevicePixelRatio(scale);
     resized.fill(Qt::white);
     if (!backing_.isNull()) {
         QPainter painter(&resized);
@@ -241,6 +262,8 @@ Window::Window(Window* parent)
 
 Window::~Window()
 {
+    for (const NotedItem& item : items_)
+        SetDrawnOn(*item.source, nullptr);
     if (widget_) {
         widget_->Detach();
         delete widget_;
@@ -402,6 +425,129 @@ void Window::CenterOnScreen()
                   area.y() + (area.height() - frame.height()) / 2);
 }
 
+void Window::SetAccessibleName(const std::string& name)
+{
+    if (widget_)
+        widget_->setAccessibleName(FromAnsi(name));
+}
+
+std::string Window::GetAccessibleName() const
+{
+    return widget_ ? ToAnsi(widget_->accessibleName()) : std::string();
+}
+
+std::vector<AccessibleItem> Window::AccessibleItems() const
+{
+    std::vector<AccessibleItem> shown;
+    for (const NotedItem& noted : items_) {
+        AccessibleItem item;
+        if (!noted.source->DescribeAccessibleItem(item))
+            continue;
+        if (item.name.empty())
+            item.name = LabelFor(item.rect);
+        shown.push_back(std::move(item));
+    }
+    return shown;
+}
+
+std::string Window::LabelFor(const Rect& rect) const
+{
+    std::vector<DrawnText> drawn;
+    drawn.reserve(texts_.size());
+    for (const NotedText& t : texts_)
+        drawn.push_back(t.drawn);
+    return FindLabel(drawn, rect);
+}
+
+void Window::NoteAccessibleItem(AccessibleItemSource* item)
+{
+    if (item->DrawnOn() == this) {
+        for (NotedItem& noted : items_) {
+            if (noted.source == item)
+                noted.current = true;
+        }
+        return;
+    }
+    if (item->DrawnOn())
+        item->DrawnOn()->ForgetAccessibleItem(item);
+    SetDrawnOn(*item, this);
+    items_.push_back({item, true});
+}
+
+void Window::ForgetAccessibleItem(AccessibleItemSource* item)
+{
+    std::erase_if(items_, [item](const NotedItem& noted) { return noted.source == item; });
+}
+
+void Window::NoteDrawnText(const std::string& text, const Rect& rect)
+{
+    for (NotedText& t : texts_) {
+        if (t.drawn.rect == rect && t.drawn.text == text) {
+            t.current = true;
+            return;
+        }
+    }
+    texts_.push_back({{text, rect}, true});
+}
+
+void Window::BeginRepaintNotes(const Rect& area)
+{
+    const auto overlaps = [&area](const Rect& r) {
+        return r.left < area.right && area.left < r.right && r.top < area.bottom && area.top < r.bottom;
+    };
+    for (NotedText& t : texts_) {
+        if (overlaps(t.drawn.rect))
+            t.current = false;
+    }
+    for (NotedItem& noted : items_) {
+        AccessibleItem item;
+        if (noted.source->DescribeAccessibleItem(item) && overlaps(item.rect))
+            noted.current = false;
+    }
+}
+
+void Window::EndRepaintNotes()
+{
+    std::erase_if(texts_, [](const NotedText& t) { return !t.current; });
+    // A button the repaint left out (a page that shows it only in some of
+    // its modes) is no longer on show.
+    std::erase_if(items_, [](const NotedItem& noted) {
+        if (noted.current)
+            return false;
+        SetDrawnOn(*noted.source, nullptr);
+        return true;
+    });
+}
+
+void Window::NameFieldsByLabels()
+{
+    if (!widget_)
+        return;
+    // A field is named by the nearest window around it that finds it a
+    // label; a name the program gave it itself stays.
+    static const char* const kLabelDepth = "fiscovaLabelDepth";
+    for (QWidget* field : widget_->findChildren<QWidget*>()) {
+        if (field->focusPolicy() == Qt::NoFocus || field->isWindow() || WindowWidget::OwnerOf(field) ||
+            !WindowWidget::OwnerOf(field->parentWidget()))
+            continue;
+        const QVariant given = field->property(kLabelDepth);
+        if (!given.isValid() && !field->accessibleName().isEmpty())
+            continue;
+        int depth = 0;
+        for (QWidget* w = field->parentWidget(); w && w != widget_; w = w->parentWidget())
+            ++depth;
+        if (given.isValid() && given.toInt() < depth)
+            continue;
+        const QPoint at = field->mapTo(widget_, QPoint(0, 0));
+        const std::string label =
+            LabelFor({at.x(), at.y(), at.x() + field->width(), at.y() + field->height()});
+        if (label.empty())
+            continue;
+        field->setAccessibleName(FromAnsi(label));
+        field->setProperty(kLabelDepth, depth);
+    }
+}
+
 Window* Window::GetParent() const
 {
     return parent_;
@@ -547,6 +693,7 @@ ClientDc::ClientDc(Window* window)
     : Dc(window->widget_ ? static_cast<QPaintDevice*>(&window->widget_->Backing()) : nullptr), window_(window)
 {
     SetOwnerName(window->DescribeWindow());
+    AttachWindow(window);
 }
 
 ClientDc::~ClientDc()

@@ -8,6 +8,7 @@
 // backing image and presents it at once.
 #pragma once
 
+#include "platform/AccessibleSurface.h"
 #include "platform/Cursor.h"
 #include "platform/Dc.h"
 #include "platform/Types.h"
@@ -15,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -35,7 +37,7 @@ inline constexpr UINT WM_CLOSE = 0x0010;
 inline constexpr UINT SC_MINIMIZE = 0xF020;
 inline constexpr UINT SC_RESTORE = 0xF120;
 
-class Window {
+class Window : public AccessibleSurface {
 public:
     // Creates the window hidden, as a child of `parent`, or as a top-level
     // window when `parent` is null.
@@ -99,6 +101,21 @@ public:
     void EnableWindow(bool enable);
     bool IsWindowEnabled() const;
 
+    // --- Accessibility ------------------------------------------------------
+    // The window's name for screen readers.
+    void SetAccessibleName(const std::string& name) override;
+    std::string GetAccessibleName() const;
+    // The buttons drawn on the window that are on show, in the order they
+    // were first drawn; one without a name of its own is called by its label.
+    std::vector<AccessibleItem> AccessibleItems() const;
+    // The label drawn beside `rect` on the window (platform/AccessibleSurface.h).
+    std::string LabelFor(const Rect& rect) const;
+    // Notes a button drawn on the window; it leaves the window it was on.
+    void NoteAccessibleItem(AccessibleItemSource* item) override;
+    // Notes a line of text drawn on the window, in client coordinates.
+    void NoteDrawnText(const std::string& text, const Rect& rect) override;
+    void ForgetAccessibleItem(AccessibleItemSource* item) override;
+
     // The underlying widget, for the platform's own controls and for tests.
     QWidget* Widget() const;
 
@@ -143,6 +160,24 @@ protected:
 
 private:
     void Present(const Rect& rect);
+    // Before a repaint of `area`: the texts and buttons there are kept only
+    // when drawn again.
+    void BeginRepaintNotes(const Rect& area);
+    void EndRepaintNotes();
+    // Names each field of the window (and of the windows inside it that do
+    // not name it themselves) by its label.
+    void NameFieldsByLabels();
+
+    struct NotedItem {
+        AccessibleItemSource* source;
+        bool current = true;
+    };
+    std::vector<NotedItem> items_;
+    struct NotedText {
+        DrawnText drawn;
+        bool current = true;
+    };
+    std::vector<NotedText> texts_;
 
     WindowWidget* widget_ = nullptr; // owned; cleared if Qt deletes it first
     Window* parent_ = nullptr;

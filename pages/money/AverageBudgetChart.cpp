@@ -117,7 +117,7 @@ void AverageBudgetChart::Draw(Dc& dc)
     Artwork& art = App().Art();
     art.DrawModuleBackground(dc);
     DrawTextBlock(dc, kIntro);
-    DrawHeading(dc, "View an Average Budget");
+    DrawHeading(dc, kHeading);
     for (int i = 0; i < 3; ++i) {
         if (art_[i].IsEmpty())
             art.LoadBitmapByName(art_[i], kArtNames[i]);

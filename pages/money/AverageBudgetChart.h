@@ -15,6 +15,7 @@ class AverageBudgetChart {
 public:
     // The surface the chart covers, from the page's corner.
     static constexpr platform::Size kSurface{500, 344};
+    static constexpr const char* kHeading = "View an Average Budget";
     static constexpr int kLowest = 1000;
     static constexpr int kHighest = 5000;
     static constexpr int kStep = 40;

@@ -47,6 +47,10 @@ AverageBudgetPage::AverageBudgetPage(Window* view)
         ShowPosition(position);
     });
     slider_.SetKeyHandler([this](UINT key) { return OnSliderKey(key); });
+    // The chart, its heading and the slider's ruler are drawn off screen,
+    // where no screen reader sees their words.
+    SetAccessibleName(AverageBudgetChart::kHeading);
+    slider_.SetAccessibleName("Monthly income");
 }
 
 AverageBudgetPage::~AverageBudgetPage() = default;

@@ -74,6 +74,8 @@ BudgetPage::BudgetPage(Window* view)
     SetWindowText("IDD_Budget");
     record_.Reset();
     pay_.MoveWindow(kPayPlace.left, kPayPlace.top, kPayPlace.Width(), kPayPlace.Height());
+    // The pay's label is part of the page's picture.
+    pay_.Edit().SetAccessibleName("Monthly take-home pay");
     for (int c = 0; c < kCategories; ++c) {
         const Category& category = kCategoryTable[c];
         const int row = category.screen == 0 ? c : c - kSecondScreenFirst;

@@ -29,8 +29,6 @@ const std::vector<std::string> kIntro = {
 constexpr char kNarration[] = "2_3_2a.wav";
 // What the record keeps as the text of a box with a chosen alternative.
 constexpr char kChosenMarker[] = "blank";
-constexpr char kPlanFolder[] = "data\\";
-constexpr char kPlanFile[] = "plan.txt";
 
 // Box k: its number "k." and the box beside it.
 constexpr int kNumberX = 78;
@@ -59,6 +57,8 @@ EmergenciesPage::EmergenciesPage(Window* view) : PageWindow(view)
         box->MoveWindow(kBoxX, RowY(k) - kBoxRise, kBoxSize.cx, kBoxSize.cy);
         box->SetFont(kBoxFont);
         box->SetLimitText(kTypedLimit);
+        // Only the box's number stands beside it.
+        box->SetAccessibleName("Emergency " + std::to_string(k + 1));
         for (int a = 0; a < EmergencyPlan::kAlternatives; ++a)
             box->AddString(EmergencyPlan::AlternativeName(a));
         boxes_[static_cast<size_t>(k)] = std::move(box);
@@ -111,7 +111,7 @@ void EmergenciesPage::BuildPlan()
         choices[static_cast<size_t>(k)] = Box(k).GetCurSel();
     plan_ = EmergencyPlan(choices);
     const std::string text = plan_.Text();
-    const std::string path = ContentFilePath(kPlanFolder, kPlanFile);
+    const std::string path = WorkFilePath(kPlanFolder, kPlanFile);
     planSaved_ = WriteFileAtomically(path, text.data(), text.size());
     // The lesson shows the plan all the same; saying so once is enough.
     if (!planSaved_ && !std::exchange(toldNotSaved_, true))

@@ -118,6 +118,12 @@ GoalsPage::GoalsPage(Window* view) : PageWindow(view)
         time->SetMinValue(kMinYears);
         time->SetMaxValue(kMaxYears);
         times_[static_cast<size_t>(k)] = std::move(time);
+
+        // The labels of the table's columns and rows together.
+        const std::string goal = std::to_string(k + 1);
+        NameBox(k).SetAccessibleName("Goal " + goal);
+        AmountField(k).Edit().SetAccessibleName("Money required for goal " + goal);
+        TimeField(k).Edit().SetAccessibleName("Years until goal " + goal + " is needed");
     }
 }
 

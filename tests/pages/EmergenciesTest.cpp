@@ -20,7 +20,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QTest>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -383,4 +385,27 @@ TEST(Emergencies, PlanThatCannotBeWrittenIsShownAndTheUserIsToldOnce)
     EXPECT_EQ(ReadFileBytes(at.PlanFile()).rfind("1. Traveler's checks.\n\n", 0), 0u);
     EXPECT_EQ(at.TopicLines().front(), "1. Traveler's checks.");
     EXPECT_EQ(at.boxes.boxes.size(), 1u);
+}
+
+TEST(Emergencies, AnInstalledProgramKeepsTheChoicesAndThePlanInTheUsersFolder)
+{
+    ReadOnlyProgramFolder installed;
+    AtTheList at;
+    const std::string work = at.program.environment().Path("data/fiscova/");
+    EXPECT_EQ(at.program.app().WorkDirectory(), work);
+    at.Pick(0, 0);
+    at.Next();
+    EXPECT_TRUE(at.boxes.boxes.empty());
+    // The plan beside the saved-work file, and the lesson listing it from there.
+    EXPECT_EQ(ReadFileBytes(work + "data/plan.txt").rfind("1. Three to six months of salary saved.\n\n", 0),
+              0u);
+    EXPECT_EQ(at.TopicLines().front(), "1. Three to six months of salary saved.");
+    FinRecord saved{};
+    const std::string bytes = ReadFileBytes(work + "findata.zem");
+    ASSERT_EQ(bytes.size(), sizeof(FinRecord));
+    std::memcpy(&saved, bytes.data(), sizeof saved);
+    EXPECT_EQ(saved.emergencyChoice[0], 0);
+    // Nothing of the user's is written into the program folder.
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(at.program.folder().SavedWorkFile())));
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(at.PlanFile())));
 }

@@ -16,6 +16,7 @@ public:
     ~FakeApp() override;
 
     std::string DataPath(const std::string& name) const override { return dataDirectory + name; }
+    std::string WorkPath(const std::string& name) const override { return dataDirectory + name; }
     std::string ContentPath() const override { return contentLocation + "\\"; }
     bool IsContentDiscPresent() const override { return discPresent; }
     bool AskForDisc() override

@@ -65,7 +65,8 @@ FakeClock::~FakeClock()
 
 namespace {
 
-constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR"};
+constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_RUNTIME_DIR",
+                                      "XDG_DATA_HOME"};
 
 } // namespace
 
@@ -79,10 +80,12 @@ IsolatedEnvironment::IsolatedEnvironment()
     QDir(root).mkpath("config/ZEM");
     QDir(root).mkpath("system/ZEM");
     QDir(root).mkpath("runtime");
+    QDir(root).mkpath("data");
     QFile::setPermissions(root + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     setenv("XDG_CONFIG_HOME", (root + "/config").toLocal8Bit().constData(), 1);
     setenv("XDG_CONFIG_DIRS", (root + "/system").toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", (root + "/runtime").toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", (root + "/data").toLocal8Bit().constData(), 1);
 }
 
 IsolatedEnvironment::~IsolatedEnvironment()

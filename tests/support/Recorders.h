@@ -69,8 +69,9 @@ public:
 };
 
 // A temporary folder that stands in for the user's configuration and
-// runtime folders while it exists (XDG_CONFIG_HOME, XDG_CONFIG_DIRS,
-// XDG_RUNTIME_DIR), so that tests never see the machine's own files.
+// runtime and data folders while it exists (XDG_CONFIG_HOME, XDG_CONFIG_DIRS,
+// XDG_RUNTIME_DIR, XDG_DATA_HOME), so that tests never see the machine's own
+// files.
 class IsolatedEnvironment {
 public:
     IsolatedEnvironment();

@@ -2,6 +2,7 @@
 // test ever waits on a real message box or plays a real sound: boxes that
 // a test does not expect are answered and reported, sounds are silent, and
 // a line of text drawn too wide for its space fails the test.
+#include "app/CMainFrame.h"
 #include "kit/OwnResources.h"
 #include "platform/Dialog.h"
 #include "platform/Framework.h"
@@ -41,7 +42,7 @@ public:
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    platform::GuiSession session(argc, argv);
+    platform::GuiSession session(argc, argv, {kClientWidth, kClientHeight});
     testing::InitGoogleTest(&argc, argv);
     UnexpectedBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);

@@ -4,6 +4,7 @@
 #include "app/CMainFrame.h"
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
+#include "platform/Files.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Places.h"
 
@@ -33,6 +34,34 @@ ProgramFolder::ProgramFolder(const std::set<std::string>& omit)
                 QFile::link(sub.filePath(file), here.filePath(entry + "/" + file));
         }
     }
+}
+
+namespace {
+
+bool g_readOnlyProgramFolder = false;
+
+} // namespace
+
+ReadOnlyProgramFolder::ReadOnlyProgramFolder()
+{
+    g_readOnlyProgramFolder = true;
+}
+
+ReadOnlyProgramFolder::~ReadOnlyProgramFolder()
+{
+    g_readOnlyProgramFolder = false;
+}
+
+bool ReadOnlyProgramFolder::Active()
+{
+    return g_readOnlyProgramFolder;
+}
+
+SavedWorkFolder TestApp::ChooseWorkFolder() const
+{
+    if (ReadOnlyProgramFolder::Active())
+        return UserWorkFolder(DataDirectory(), platform::UserDataHome());
+    return CFinApp::ChooseWorkFolder();
 }
 
 FinRecord ProgramFolder::SavedRecord() const

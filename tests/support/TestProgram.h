@@ -26,12 +26,25 @@ private:
     QTemporaryDir dir_;
 };
 
+// While it exists, the programs the tests start treat their program folder
+// as one the user cannot write, as an installed program's is, whatever the
+// rights of the user running the tests.
+class ReadOnlyProgramFolder {
+public:
+    ReadOnlyProgramFolder();
+    ~ReadOnlyProgramFolder();
+    ReadOnlyProgramFolder(const ReadOnlyProgramFolder&) = delete;
+    ReadOnlyProgramFolder& operator=(const ReadOnlyProgramFolder&) = delete;
+    static bool Active();
+};
+
 class TestApp : public CFinApp {
 public:
     explicit TestApp(const ProgramFolder& folder) : folder_(folder) {}
 
 protected:
     std::string ProgramFile() const override { return folder_.Path() + "fiscova"; }
+    SavedWorkFolder ChooseWorkFolder() const override;
 
 private:
     const ProgramFolder& folder_;

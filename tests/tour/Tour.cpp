@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     setenv("XDG_CONFIG_DIRS", settings.path().toLocal8Bit().constData(), 1);
     setenv("XDG_RUNTIME_DIR", (settings.path() + "/runtime").toLocal8Bit().constData(), 1);
 
-    platform::GuiSession session(argc, argv);
+    platform::GuiSession session(argc, argv, {kClientWidth, kClientHeight});
     ReportingBoxes boxes;
     platform::SetMessageBoxHandler(&boxes);
     ReportingOverflows overflows;

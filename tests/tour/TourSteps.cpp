@@ -16,6 +16,7 @@
 #include "kit/VideoWindow.h"
 #include "reports/ReportPage.h"
 #include "reports/ReportPrinter.h"
+#include "tests/support/ScreenReader.h"
 #include "tests/tour/TourVisits.h"
 
 #include <QCoreApplication>
@@ -103,7 +104,13 @@ bool Tour::Capture(const std::string& name, const std::string& caption,
         Fail("blank screen: " + caption);
         return false;
     }
-    return true;
+    // A screen reader can say what every page, button and field is.
+    bool named = true;
+    for (const std::string& what : UnnamedOnScreen(*app_.MainFrame())) {
+        Fail("nothing for a screen reader to say of the " + what + " on: " + caption);
+        named = false;
+    }
+    return named;
 }
 
 void Tour::CaptureReport(const std::string& name, int request)

@@ -5,9 +5,11 @@
 //   artgen --manifest manifest.tsv --out <dir>        generate and check
 //   artgen --manifest manifest.tsv --gallery <dir>    one PNG sheet per pack
 //   artgen --manifest manifest.tsv --verify <dir>     check generated files
+//   artgen --icon <dir> <id>                          the program's icon
 
 #include "Manifest.h"
 #include "Paint.h"
+#include "ProgramIcon.h"
 #include "Quantize.h"
 #include "Studio.h"
 
@@ -159,6 +161,17 @@ int generate(const Manifest& m, const QString& dir)
         }
         QSet<QString> wanted;
         QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
+        // The words on each picture, which the program gives screen readers
+        // as the name of the button the picture shows.
+        QString captions;
+        for (const Row* row : it->rows)
+            if (!row->caption.isEmpty())
+                captions += row->name.toLower() + u'\t' + row->caption + u'\n';
+        if (!writeText(packDir + QStringLiteral("/captions.tsv"), captions)) {
+            say(QStringLiteral("cannot write the captions of %1").arg(it.key()));
+            return 1;
+        }
+        qrc += QStringLiteral("  <file alias=\"captions.tsv\">%1/captions.tsv</file>\n").arg(it.key());
         for (int i = 0; i < it->rows.size(); ++i) {
             const QString file = it->rows[i]->fileName();
             QString e;
@@ -248,7 +261,8 @@ int gallery(const Manifest& m, const QString& dir)
 
 void usage()
 {
-    say(QStringLiteral("usage: artgen --manifest <file> (--out <dir> | --gallery <dir> | --verify <dir>)"));
+    say(QStringLiteral("usage: artgen --manifest <file> (--out <dir> | --gallery <dir> | --verify <dir>)\n"
+                       "       artgen --icon <dir> <id>"));
 }
 
 } // namespace
@@ -259,6 +273,13 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--icon")) {
+        QString error;
+        if (writeProgramIcon(args[2], args[3], &error))
+            return 0;
+        say(error);
+        return 1;
+    }
     QString manifestPath, mode, dir;
     for (int i = 1; i < args.size(); ++i) {
         const QString& a = args[i];
