@@ -65,7 +65,13 @@ deb="$(ls "$build"/fiscova_*.deb | head -1)"
 DEBIAN_FRONTEND=noninteractive apt-get install -y "$deb"
 # Afterwards the machine is as before: the package purged with its
 # registry file, the user gone.
-trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y fiscova >/dev/null 2>&1 || true; userdel -r "$user" 2>/dev/null || true' EXIT
+# The user runs copies of these scripts: the checkout may be closed to
+# anyone but root.
+scripts="$(mktemp -d)"
+trap 'DEBIAN_FRONTEND=noninteractive apt-get purge -y fiscova >/dev/null 2>&1 || true; userdel -r "$user" 2>/dev/null || true; rm -rf "$scripts"' EXIT
+cp "$here/package-check.sh" "$here/xsession.sh" "$scripts/"
+chmod 755 "$scripts"
+chmod 644 "$scripts"/*
 
 command -v fiscova >/dev/null || { echo "fiscova is not on the path" >&2; exit 1; }
 desktop-file-validate "$entry"
@@ -74,11 +80,14 @@ grep -qxF '@="/usr/share/fiscova/disc"' /etc/xdg/ZEM/Fiscova.reg
 [ -f /usr/share/fiscova/disc/fileid.txt ]
 [ -f /usr/share/icons/hicolor/256x256/apps/com.fiscova.Fiscova.png ]
 
+# An ordinary user's X server puts its socket where a desktop system's
+# start-up makes room for it.
+[ -d /tmp/.X11-unix ] || install -d -m 1777 /tmp/.X11-unix
 userdel -r "$user" 2>/dev/null || true
 useradd --create-home --shell /bin/bash "$user"
 home="$(getent passwd "$user" | cut -d: -f6)"
-runuser -u "$user" -- env -i HOME="$home" PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 \
-    bash "$here/package-check.sh" --as-user
+(cd "$home" && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/local/bin:/usr/bin:/bin LANG=C.UTF-8 \
+    bash "$scripts/package-check.sh" --as-user)
 [ ! -e /usr/lib/fiscova/findata.zem ] || { echo "the user's work went into the program folder" >&2; exit 1; }
 
 DEBIAN_FRONTEND=noninteractive apt-get remove -y fiscova

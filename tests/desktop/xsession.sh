@@ -26,6 +26,14 @@ start_screen() {
     [ -s "$x_session_dir/display" ] || { echo "Xvfb did not start" >&2; cat "$x_session_dir/xvfb.log" >&2; exit 1; }
     export DISPLAY=":$(head -1 "$x_session_dir/display")"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    # The screen counts as started once a client can talk to it.
+    for _ in $(seq 50); do
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb on $DISPLAY takes no connections" >&2
+    cat "$x_session_dir/xvfb.log" >&2
+    exit 1
 }
 
 find_window() {
