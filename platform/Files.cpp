@@ -63,6 +63,20 @@ bool WriteProtected(const std::string& path)
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
+// True when the file at `path` holds exactly these bytes.
+bool FileHolds(const std::string& path, const void* data, std::size_t size)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::string bytes(size + 1, '\0');
+    size_t got = 0;
+    for (ssize_t n; got < bytes.size() && (n = ::read(fd, bytes.data() + got, bytes.size() - got)) > 0;)
+        got += static_cast<size_t>(n);
+    ::close(fd);
+    return got == size && std::memcmp(bytes.data(), data, size) == 0;
+}
+
 } // namespace
 
 std::string ResolvePath(const std::string& path)
@@ -119,6 +133,12 @@ bool WriteFileAtomically(const std::string& path, const void* data, std::size_t 
     if (WriteProtected(target))
         return false;
     const std::string temp = target + ".saving";
+    // A file that already holds these bytes is not written again; only an
+    // interrupted write's leftover goes.
+    if (FileHolds(target, data, size)) {
+        ::unlink(temp.c_str());
+        return true;
+    }
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;

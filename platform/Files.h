@@ -22,7 +22,8 @@ bool FileReadable(const std::string& path);
 // at all: the bytes go to a temporary file beside it, which is flushed to
 // disk and then renamed over the old file. A write-protected file is left
 // as it is and the write fails. A temporary file left by an interrupted
-// write is written over by the next one.
+// write is written over by the next one. A file that already holds these
+// bytes is left as it is.
 bool WriteFileAtomically(const std::string& path, const void* data, std::size_t size);
 
 // True when files can be made in `folder`: a file is created there and

@@ -3,8 +3,10 @@
 #include "tests/support/Recorders.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(Files, BackslashesAndLetterCaseAreForgiven)
 {
@@ -41,4 +43,32 @@ TEST(Files, AtomicWriteReplacesTheWholeFile)
     ASSERT_TRUE(platform::WriteFileAtomically(path, "xyz", 3));
     EXPECT_EQ(ReadFileBytes(path), "xyz");
     EXPECT_FALSE(platform::WriteFileAtomically(dir.path().toStdString() + "/missing/record.bin", "x", 1));
+}
+
+TEST(Files, AFileThatAlreadyHoldsTheBytesIsNotWrittenAgain)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/record.bin";
+    const auto inode = [&] {
+        struct stat st {};
+        return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+    };
+    ASSERT_TRUE(platform::WriteFileAtomically(path, "abc", 3));
+    const auto written = inode();
+
+    // The same bytes again: the file stays the one it was, and what an
+    // interrupted write left beside it goes.
+    WriteFileBytes(path + ".saving", std::string(100, 'x'));
+    ASSERT_TRUE(platform::WriteFileAtomically(path, "abc", 3));
+    EXPECT_EQ(inode(), written);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".saving")));
+
+    // Other bytes, or the same ones cut short, replace it.
+    ASSERT_TRUE(platform::WriteFileAtomically(path, "ab", 2));
+    EXPECT_EQ(ReadFileBytes(path), "ab");
+    EXPECT_NE(inode(), written);
+
+    // A write-protected file still refuses, whatever it holds.
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    EXPECT_FALSE(platform::WriteFileAtomically(path, "ab", 2));
 }
