@@ -87,6 +87,8 @@ void ModuleIntro::OnPageHidden()
     KillTimer(kRotationTimer);
     running_ = false;
     typing_ = false;
+    // The frames are loaded again when the introduction shows.
+    frames_.clear();
 }
 
 void ModuleIntro::LoadFrames()
@@ -130,8 +132,9 @@ Point ModuleIntro::TipOrigin() const
 void ModuleIntro::DrawFrame(Dc& dc)
 {
     const PresenterClip& clip = CurrentClip();
-    const int index = std::clamp(frame_, 0, clip.frames - 1);
-    App().Art().DrawBitmap(dc, frames_[static_cast<size_t>(index)], clip.frameX, clip.frameY);
+    const size_t index = static_cast<size_t>(std::clamp(frame_, 0, clip.frames - 1));
+    if (index < frames_.size())
+        App().Art().DrawBitmap(dc, frames_[index], clip.frameX, clip.frameY);
 }
 
 void ModuleIntro::DrawTip(Dc& dc, size_t characters)

@@ -94,7 +94,7 @@ void WindowWidget::PaintInvalidArea()
     Window* owner = owner_;
     owner->BeginRepaintNotes(FromQRect(region.boundingRect()));
     {
-        Dc dc(&backing_);
+        Dc dc(&Backing());
         dc.SetOwnerName(owner->DescribeWindow());
         dc.AttachWindow(owner);
         dc.SetDeviceClip(region);
@@ -119,6 +119,11 @@ bool WindowWidget::event(QEvent* event)
     }
     if (event->type() == QEvent::Show)
         MarkInvalid(rect(), true);
+    // A window the program hides is drawn whole when it shows again: its
+    // pixels are not kept meanwhile. (A window hidden by the desktop, as
+    // when minimised, keeps them, and so does one still being drawn on.)
+    if (event->type() == QEvent::Hide && !event->spontaneous() && !backing_.paintingActive())
+        backing_ = QImage();
     return QWidget::event(event);
 }
 
@@ -128,26 +133,40 @@ void WindowWidget::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     // The backing image holds the screen's pixels: the source is the same
     // area in them, so the copy is one to one.
+    const QImage& backing = Backing();
     const QRect area = event->rect();
-    const qreal scale = backing_.devicePixelRatio();
+    const qreal scale = backing.devicePixelRatio();
     painter.drawImage(
-        QRectF(area), backing_,
+        QRectF(area), backing,
         QRectF(area.x() * scale, area.y() * scale, area.width() * scale, area.height() * scale));
+}
+
+QImage& WindowWidget::Backing()
+{
+    if (backing_.isNull())
+        backing_ = NewBacking(QImage());
+    return backing_;
+}
+
+// At the screen's resolution, so that what the window draws stays sharp at
+// any display scale; the window still draws in its own pixels.
+QImage WindowWidget::NewBacking(const QImage& keep) const
+{
+    const int scale = DisplayScale();
+    QImage backing(size() * scale, QImage::Format_RGB32);
+    backing.setDevicePixelRatio(scale);
+    backing.fill(Qt::white);
+    if (!keep.isNull()) {
+        QPainter painter(&backing);
+        painter.drawImage(0, 0, keep);
+    }
+    return backing;
 }
 
 void WindowWidget::resizeEvent(QResizeEvent*)
 {
-    // At the screen's resolution, so that what the window draws stays sharp
-    // at any display scale; the window still draws in its own pixels.
-    const int scale = DisplayScale();
-    QImage resized(size() * scale, QImage::Format_RGB32);
-    resized.setDevicePixelRatio(scale);
-    resized.fill(Qt::white);
-    if (!backing_.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, backing_);
-    }
-    backing_ = std::move(resized);
+    if (!backing_.isNull())
+        backing_ = NewBacking(backing_);
     MarkInvalid(rect(), true);
 }
 

@@ -33,7 +33,10 @@ public:
 
     Window* Owner() const { return owner_; }
     void Detach() { owner_ = nullptr; }
-    QImage& Backing() { return backing_; }
+    // The window's pixels, made when first needed after the window was
+    // hidden by the program.
+    QImage& Backing();
+    bool HoldsPixels() const { return !backing_.isNull(); }
     void MarkInvalid(const QRegion& region, bool erase);
     bool HasInvalidArea() const { return !invalid_.isEmpty(); }
     // Lets a close request through (after DestroyWindow).
@@ -60,6 +63,7 @@ protected:
 
 private:
     void PaintInvalidArea();
+    QImage NewBacking(const QImage& keep) const;
 
     Window* owner_;
     QImage backing_;

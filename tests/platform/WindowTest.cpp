@@ -1,6 +1,7 @@
 // Windows: sent and posted messages, timers, painting of the invalid area,
 // drawing outside paint, nesting and visibility.
 #include "platform/Window.h"
+#include "platform/WindowWidget.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
 
@@ -161,4 +162,35 @@ TEST(Window, ChildrenSitInTheirParentsClientArea)
     // Texts keep their Windows-1252 bytes.
     frame.SetWindowText("Caf\xE9 \x80");
     EXPECT_EQ(frame.GetWindowText(), "Caf\xE9 \x80");
+}
+
+TEST(Window, AWindowTheProgramHidesLetsGoOfItsPixelsAndIsDrawnWholeWhenShownAgain)
+{
+    Probe frame;
+    frame.MoveWindow(0, 0, 200, 100);
+    frame.ShowWindow(SW_SHOW);
+    Probe page(&frame);
+    page.MoveWindow(20, 10, 100, 50);
+    page.ShowWindow(SW_SHOW);
+    Grab(frame);
+    ASSERT_EQ(page.paints.size(), 1u);
+    const auto* widget = static_cast<WindowWidget*>(page.Widget());
+    EXPECT_TRUE(widget->HoldsPixels());
+
+    page.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(widget->HoldsPixels());
+    EXPECT_TRUE(static_cast<WindowWidget*>(frame.Widget())->HoldsPixels());
+
+    // Drawing on the hidden window is harmless; showing it paints it whole.
+    {
+        ClientDc dc(&page);
+        dc.FillSolidRect({0, 0, 10, 10}, RGB(255, 255, 0));
+    }
+    page.fill = RGB(0, 0, 200);
+    page.ShowWindow(SW_SHOW);
+    const QImage shown = Grab(frame);
+    ASSERT_EQ(page.paints.size(), 2u);
+    EXPECT_EQ(PixelOf(shown, 25, 15), RGB(0, 0, 200));
+    EXPECT_EQ(PixelOf(shown, 119, 59), RGB(0, 0, 200));
+    EXPECT_EQ(PixelOf(shown, 150, 80), RGB(0, 128, 0));
 }
