@@ -37,6 +37,9 @@ bool Bitmap::LoadFromBmp(const std::string& bytes)
     if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),
                             "BMP"))
         return false;
+    colorTable_.clear();
+    for (QRgb c : image.colorTable())
+        colorTable_.push_back(RGB(qRed(c), qGreen(c), qBlue(c)));
     *image_ = std::move(image);
     bitsPerPixel_ = Field<std::uint16_t>(bytes, kInfoHeaderOffset + 14);
     colorsUsed_ = static_cast<int>(Field<std::uint32_t>(bytes, kInfoHeaderOffset + 32));
@@ -48,7 +51,17 @@ void Bitmap::Release()
     *image_ = QImage();
     bitsPerPixel_ = 0;
     colorsUsed_ = 0;
+    colorTable_.clear();
     caption_.clear();
+}
+
+void Bitmap::ShareFrom(const Bitmap& other)
+{
+    *image_ = *other.image_;
+    bitsPerPixel_ = other.bitsPerPixel_;
+    colorsUsed_ = other.colorsUsed_;
+    colorTable_ = other.colorTable_;
+    caption_ = other.caption_;
 }
 
 bool Bitmap::IsEmpty() const
@@ -74,10 +87,7 @@ int Bitmap::ColorsUsed() const
 
 std::vector<COLORREF> Bitmap::ColorTable() const
 {
-    std::vector<COLORREF> table;
-    for (QRgb c : image_->colorTable())
-        table.push_back(RGB(qRed(c), qGreen(c), qBlue(c)));
-    return table;
+    return colorTable_;
 }
 
 COLORREF Bitmap::PixelAt(int x, int y) const
@@ -95,6 +105,19 @@ const QImage& Bitmap::Image() const
     return *image_;
 }
 
+const QImage& Bitmap::ImageToDraw() const
+{
+    // A large palette picture (a page's background) is turned into the
+    // screen's format when first drawn: Qt would otherwise convert it again
+    // at every paint. Small ones cost less to convert than to keep.
+    constexpr qsizetype kLargePixels = 1 << 16;
+    if (image_->format() == QImage::Format_Indexed8 &&
+        qsizetype(image_->width()) * image_->height() >= kLargePixels)
+        *image_ = image_->convertToFormat(image_->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                    : QImage::Format_RGB32);
+    return *image_;
+}
+
 QImage& Bitmap::MutableImage()
 {
     return *image_;
@@ -105,6 +128,7 @@ void Bitmap::SetImage(const QImage& image)
     *image_ = image;
     bitsPerPixel_ = image.depth();
     colorsUsed_ = 0;
+    colorTable_.clear();
 }
 
 } // namespace platform

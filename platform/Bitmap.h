@@ -27,6 +27,9 @@ public:
     bool LoadFromBmp(const std::string& bytes);
     // Releases the pixels; drawing an empty bitmap draws nothing.
     void Release();
+    // Shows what `other` shows: the pixels are shared until either bitmap
+    // is drawn into.
+    void ShareFrom(const Bitmap& other);
 
     bool IsEmpty() const;
     // The size in pixels of the program's world (an off-screen bitmap keeps
@@ -48,6 +51,8 @@ public:
 
     // The pixels, for the platform's drawing code.
     const QImage& Image() const;
+    // The same pixels in the form that draws fastest on the screen.
+    const QImage& ImageToDraw() const;
     // The pixels to draw into, for the platform's off-screen bitmaps.
     QImage& MutableImage();
     void SetImage(const QImage& image);
@@ -56,6 +61,7 @@ private:
     std::unique_ptr<QImage> image_;
     int bitsPerPixel_ = 0;
     int colorsUsed_ = 0;
+    std::vector<COLORREF> colorTable_;
     std::string caption_;
 };
 

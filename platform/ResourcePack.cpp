@@ -7,9 +7,11 @@
 
 #include <QFile>
 #include <QHash>
+#include <QImage>
 #include <QResource>
 #include <algorithm>
 #include <cctype>
+#include <list>
 
 namespace platform {
 namespace {
@@ -18,6 +20,48 @@ const QString kOwnRoot = QStringLiteral("/own");
 const QString kModuleRoot = QStringLiteral("/module");
 
 QString g_modulePack; // the registered pack file, empty when none
+QString g_modulePackId; // the file and a digest of its bytes
+
+// Bitmaps decoded lately, by pack and name, so that a page shown again, or
+// a module entered again, does not decode its pictures again. The oldest
+// go once they hold more than kDecodedBudget bytes of pixels (pixels a page
+// still holds are shared with it, not copied).
+class DecodedBitmaps {
+public:
+    const Bitmap* Find(const QString& key)
+    {
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            if (it->key == key) {
+                entries_.splice(entries_.begin(), entries_, it);
+                return &entries_.front().bitmap;
+            }
+        }
+        return nullptr;
+    }
+    void Keep(const QString& key, const Bitmap& bitmap)
+    {
+        entries_.emplace_front();
+        entries_.front().key = key;
+        entries_.front().bitmap.ShareFrom(bitmap);
+        bytes_ += Bytes(bitmap);
+        while (bytes_ > kDecodedBudget && entries_.size() > 1) {
+            bytes_ -= Bytes(entries_.back().bitmap);
+            entries_.pop_back();
+        }
+    }
+
+private:
+    static constexpr qsizetype kDecodedBudget = 4 << 20;
+    static qsizetype Bytes(const Bitmap& bitmap) { return bitmap.Image().sizeInBytes(); }
+    struct Entry {
+        QString key;
+        Bitmap bitmap;
+    };
+    std::list<Entry> entries_;
+    qsizetype bytes_ = 0;
+};
+
+DecodedBitmaps g_decoded;
 
 // The words on each picture of a pack, by lower-cased name; read when first
 // asked for.
@@ -92,6 +136,7 @@ bool LoadModulePack(const std::string& path)
         !QResource::registerResource(file, kModuleRoot))
         return false;
     g_modulePack = file;
+    g_modulePackId = file + u'#' + QString::number(qHash(bytes), 16);
     return true;
 }
 
@@ -102,6 +147,7 @@ void FreeModulePack()
         return;
     QResource::unregisterResource(g_modulePack, kModuleRoot);
     g_modulePack.clear();
+    g_modulePackId.clear();
 }
 
 bool IsModulePackLoaded()
@@ -114,13 +160,20 @@ bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap)
     bitmap.Release();
     if (source == PackSource::Module && g_modulePack.isEmpty())
         return false;
-    QFile file(ResourcePath(source, name));
+    const QString path = ResourcePath(source, name);
+    const QString key = (source == PackSource::Own ? kOwnRoot : g_modulePackId) + path;
+    if (const Bitmap* decoded = g_decoded.Find(key)) {
+        bitmap.ShareFrom(*decoded);
+        return true;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
     const QByteArray bytes = file.readAll();
     if (!bitmap.LoadFromBmp(bytes.toStdString()))
         return false;
     bitmap.SetCaption(PackCaption(source, name));
+    g_decoded.Keep(key, bitmap);
     return true;
 }
 

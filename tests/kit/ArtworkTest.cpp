@@ -3,10 +3,14 @@
 // missing names are reported by name.
 #include "kit/Artwork.h"
 #include "kit/ModuleArtLoading.h"
+#include "platform/MemoryBitmap.h"
+#include "platform/ResourcePack.h"
 #include "tests/support/FakeApp.h"
 #include "tests/support/Recorders.h"
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -207,4 +211,55 @@ TEST_F(ArtworkTest, ModuleArtComesWithTheSectionModule)
     EXPECT_TRUE(boxes.boxes.empty());
     EXPECT_EQ(app.Art().ModuleBackground().PixelAt(5, 5), creditCorner);
     EXPECT_FALSE(app.Nav().Button(0).BitmapOf(ImageButton::Normal).IsEmpty());
+}
+
+TEST_F(ArtworkTest, PicturesLoadedAgainMatchTheirPackEvenWhenThePackFileIsReplaced)
+{
+    QTemporaryDir dir;
+    const QString pack = dir.path() + "/section.rcc";
+    const std::string library = dir.path().toStdString() + "/section.dll";
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(kProgramDir + "fam1.rcc"), pack));
+    ASSERT_TRUE(LoadModulePack(library));
+    Bitmap first, again;
+    ASSERT_TRUE(LoadPackBitmap(PackSource::Module, "IDB_fvd1_1", first));
+    ASSERT_TRUE(LoadPackBitmap(PackSource::Module, "idb_FVD1_1", again));
+    EXPECT_EQ(again.GetSize(), (Size{380, 275}));
+    EXPECT_EQ(again.Image(), first.Image());
+    EXPECT_EQ(again.ColorTable(), first.ColorTable());
+
+    // Another pack in the same file: its own pictures, none of the old ones.
+    ASSERT_TRUE(QFile::remove(pack));
+    ASSERT_TRUE(QFile::copy(QString::fromStdString(kProgramDir + "fam2.rcc"), pack));
+    ASSERT_TRUE(LoadModulePack(library));
+    Bitmap replaced;
+    EXPECT_FALSE(LoadPackBitmap(PackSource::Module, "IDB_fvd1_1", replaced));
+    EXPECT_TRUE(replaced.IsEmpty());
+    ASSERT_TRUE(LoadPackBitmap(PackSource::Module, "IDB_fvd2_1", replaced));
+    EXPECT_EQ(replaced.GetSize(), (Size{476, 276}));
+    FreeModulePack();
+    EXPECT_FALSE(LoadPackBitmap(PackSource::Module, "IDB_fvd2_1", replaced));
+}
+
+TEST_F(ArtworkTest, ALargePalettePictureDrawsAndReadsTheSameAfterItsFirstDrawing)
+{
+    app.Flags().currentModule = ModuleMainMenu;
+    Bitmap background;
+    ASSERT_EQ(app.Art().LoadBitmapByName(background, "IDB_MMBACK"), (Size{640, 480}));
+    const std::vector<COLORREF> table = background.ColorTable();
+    ASSERT_EQ(table.size(), 256u);
+    const COLORREF corner = background.PixelAt(3, 3);
+    const COLORREF middle = background.PixelAt(320, 240);
+
+    // Drawn twice: both copies show the picture's own pixels.
+    for (int i = 0; i < 2; ++i) {
+        MemoryBitmap target(640, 480);
+        target.GetDc().BitBlt(0, 0, 640, 480, background, 0, 0);
+        EXPECT_EQ(target.GetBitmap().PixelAt(3, 3), corner);
+        EXPECT_EQ(target.GetBitmap().PixelAt(320, 240), middle);
+    }
+    // What the picture tells of itself is unchanged by being drawn.
+    EXPECT_EQ(background.ColorTable(), table);
+    EXPECT_EQ(background.BitsPerPixel(), 8);
+    EXPECT_EQ(background.PixelAt(320, 240), middle);
+    EXPECT_EQ(PaletteForBitmap(background).entries.size(), 256u);
 }
