@@ -8,9 +8,11 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/planning/GoalLimits.h"
 #include "platform/Cursor.h"
 #include "platform/TextFit.h"
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace platform;
@@ -243,8 +245,9 @@ void ChartPage::RefreshGoals()
     for (int k = 0; k < kGoals; ++k) {
         Goal& goal = goals_[static_cast<size_t>(k)];
         goal.name = record_.GetGoalName(k);
-        goal.amount = record_.GetGoalAmount(k);
-        goal.time = record_.GetGoalYears(k);
+        // A damaged file may hold what the goals page never lets through.
+        goal.amount = std::min(record_.GetGoalAmount(k), kMaxGoalAmount);
+        goal.time = std::min(record_.GetGoalYears(k), kMaxGoalYears * kGoalYearHundredths);
         const bool usable = goal.Usable();
         goal.line = usable ? goal.name + " requiring $" + FormatThousands(goal.amount) : std::string();
         goalChoices_.Enable(k, usable);

@@ -8,6 +8,7 @@
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
 #include "kit/ViewMessages.h"
+#include "pages/planning/GoalLimits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -56,11 +57,6 @@ constexpr Rect kNameBox{25, 0, 232, 22};
 constexpr Rect kAmountField{252, 0, 336, 20};
 constexpr Rect kTimeField{380, 0, 444, 20};
 
-constexpr int kMaxAmount = 9999999;
-constexpr int kMinYears = 1;
-constexpr int kMaxYears = 45;
-// Goal years are stored in hundredths.
-constexpr int kHundredths = 100;
 constexpr char kAmountHint[] = "sounds\\a42_2a1.wav";
 constexpr char kTimeHint[] = "sounds\\a42_2a2.wav";
 constexpr char kVideo[] = "4_2_2a.avi";
@@ -86,7 +82,7 @@ int GoalTimeToStore(double years)
     const double fraction = years - whole;
     double kept = whole;
     if (fraction > kUpperQuarter)
-        kept = whole >= kMaxYears ? whole : whole + 1;
+        kept = whole >= kMaxGoalYears ? whole : whole + 1;
     else if (fraction >= kLowerQuarter)
         kept = whole + 0.5;
     if (kept <= 0)
@@ -109,14 +105,14 @@ GoalsPage::GoalsPage(Window* view) : PageWindow(view)
 
         auto amount = std::make_unique<FEdit>(this);
         amount->MoveWindow(OnRow(kAmountField, k));
-        amount->SetMaxValue(kMaxAmount);
+        amount->SetMaxValue(kMaxGoalAmount);
         amounts_[static_cast<size_t>(k)] = std::move(amount);
 
         auto time = std::make_unique<FEdit>(this);
         time->MoveWindow(OnRow(kTimeField, k));
         time->AllowDecimals(2);
-        time->SetMinValue(kMinYears);
-        time->SetMaxValue(kMaxYears);
+        time->SetMinValue(kMinGoalYears);
+        time->SetMaxValue(kMaxGoalYears);
         times_[static_cast<size_t>(k)] = std::move(time);
 
         // The labels of the table's columns and rows together.
@@ -168,7 +164,7 @@ void GoalsPage::ShowTimes()
         // A time never entered (or damaged) shows an empty field; one outside
         // the field's years (only a damaged file holds one) the nearer bound.
         const int time = record_.GetGoalYears(k);
-        const int held = std::clamp(time, kMinYears * kHundredths, kMaxYears * kHundredths);
+        const int held = std::clamp(time, kMinGoalYears * kGoalYearHundredths, kMaxGoalYears * kGoalYearHundredths);
         TimeField(k).SetText(time < 0 ? std::string() : FormatTwoDecimals(held * 0.01));
     }
 }

@@ -404,6 +404,17 @@ TEST_F(Charts, TheLongestNamesAreShortenedToFitTheirLineOnScreenAndFitThePrinted
     ReportPrinter report(view().Reports().Collect(VM_PRINT_GOALS));
     DrawReport(report, {1275, 1650});
     EXPECT_TRUE(fit.overflows.empty());
+
+    // A damaged file: an amount and a time the goals page never lets
+    // through are held to its limits, and the line still fits.
+    SaveGoals({{widest.c_str(), 1048989442, 2000000}});
+    view().SendMessage(VM_HIDE_PAGES);
+    view().SendMessage(VM_CHART_MEET);
+    ASSERT_TRUE(Shows(&page));
+    Grab(page);
+    EXPECT_EQ(page.GoalLine(0), widest + " requiring $9,999,999");
+    EXPECT_EQ(page.LastPlot().end, "45.0 yrs");
+    EXPECT_TRUE(fit.overflows.empty());
     for (const TextOverflow& o : fit.overflows)
         ADD_FAILURE() << o.text;
 }
