@@ -244,6 +244,15 @@ Size Dc::GetTextExtent(std::string_view text) const
     return {metrics.horizontalAdvance(FromAnsi(text)), metrics.ascent() + metrics.descent()};
 }
 
+Size Dc::GetNarrowestTextExtent(std::string_view text) const
+{
+    QFont font = ToQFont(state_->font);
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    font.setStretch(kMinTextStretch);
+    const QFontMetrics metrics(font);
+    return {metrics.horizontalAdvance(FromAnsi(text)), metrics.ascent() + metrics.descent()};
+}
+
 Pen Dc::SelectPen(const Pen& pen)
 {
     return std::exchange(state_->pen, pen);

@@ -79,6 +79,9 @@ public:
     // baseline at y under TA_BASELINE.
     void TextOut(int x, int y, std::string_view text);
     Size GetTextExtent(std::string_view text) const;
+    // The width of the line drawn as narrow as the text guard may condense
+    // it (tabs and letters from fallback typefaces do not condense).
+    Size GetNarrowestTextExtent(std::string_view text) const;
     // The right edge (logical) of the column that the following lines must
     // fit in; kSurfaceEdge means the edge of the surface itself. Returns the
     // previous edge. A line that does not fit is condensed or reported

@@ -10,7 +10,6 @@
 #include "kit/ViewMessages.h"
 #include "pages/planning/GoalLimits.h"
 #include "platform/Cursor.h"
-#include "platform/TextFit.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -165,7 +164,7 @@ void Line(Dc& dc, int x1, int y1, int x2, int y2)
 std::string FittedLine(const Dc& dc, const std::string& name, const std::string& rest, int width)
 {
     const auto fits = [&](const std::string& line) {
-        return dc.GetTextExtent(line).cx * kMinTextStretch / 100 <= width;
+        return dc.GetNarrowestTextExtent(line).cx <= width;
     };
     if (fits(name + rest))
         return name + rest;

@@ -415,6 +415,18 @@ TEST_F(Charts, TheLongestNamesAreShortenedToFitTheirLineOnScreenAndFitThePrinted
     EXPECT_EQ(page.GoalLine(0), widest + " requiring $9,999,999");
     EXPECT_EQ(page.LastPlot().end, "45.0 yrs");
     EXPECT_TRUE(fit.overflows.empty());
+
+    // A name of stray bytes, a tab among them, that a damaged file held:
+    // it is shortened as far as it is really drawn.
+    const std::string stray = "d\x94\x14\x1c\xa7" "6\xc1\x1c\x1b\xd2" "M\xe8\xbf\xfd?\x0c)\x18z\xea"
+                              "m\xee\x9f>s\xc2\x83\x8d\xbaV\xc2)\x9d\x88\xe4\xd7^\x09\xcf\xe3"
+                              "6z\x8c\xb5\xf1";
+    SaveGoals({{stray.c_str(), 9999999, 4500}});
+    view().SendMessage(VM_HIDE_PAGES);
+    view().SendMessage(VM_CHART_MEET);
+    ASSERT_TRUE(Shows(&page));
+    Grab(page);
+    EXPECT_TRUE(fit.overflows.empty());
     for (const TextOverflow& o : fit.overflows)
         ADD_FAILURE() << o.text;
 }
