@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 
 namespace platform {
 namespace {
@@ -24,6 +25,16 @@ void UseScale(int scale)
         qunsetenv("QT_SCALE_FACTOR");
 }
 
+// Pictures and window pixels are large and come and go as pages show and
+// hide. Memory they free is kept for the next ones rather than given back
+// to the system and taken again: touching fresh pages costs far more than
+// drawing into them on some machines.
+void KeepFreedMemory()
+{
+    mallopt(M_MMAP_THRESHOLD, 8 << 20);
+    mallopt(M_TRIM_THRESHOLD, 32 << 20);
+}
+
 } // namespace
 
 struct GuiSession::Impl {
@@ -32,6 +43,7 @@ struct GuiSession::Impl {
 
 GuiSession::GuiSession(int& argc, char** argv, Size world) : impl_(std::make_unique<Impl>())
 {
+    KeepFreedMemory();
     std::string complaint;
     const std::optional<int> requested =
         RequestedDisplayScale(argc, argv, std::getenv("FISCOVA_SCALE"), &complaint);
