@@ -5,13 +5,14 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
+#include <climits>
 #include <cstring>
 
 namespace platform {
 namespace {
 
 // Reads a little-endian field of a BMP header.
-template <typename T> T Field(const std::string& bytes, size_t offset)
+template <typename T> T Field(std::string_view bytes, size_t offset)
 {
     T value{};
     if (offset + sizeof(T) <= bytes.size())
@@ -28,10 +29,10 @@ Bitmap::~Bitmap() = default;
 Bitmap::Bitmap(Bitmap&&) noexcept = default;
 Bitmap& Bitmap::operator=(Bitmap&&) noexcept = default;
 
-bool Bitmap::LoadFromBmp(const std::string& bytes)
+bool Bitmap::LoadFromBmp(std::string_view bytes)
 {
     Release();
-    if (bytes.size() < kInfoHeaderOffset + 40 || bytes.compare(0, 2, "BM") != 0)
+    if (bytes.size() < kInfoHeaderOffset + 40 || bytes.size() > INT_MAX || !bytes.starts_with("BM"))
         return false;
     QImage image;
     if (!image.loadFromData(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()),

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -24,7 +25,7 @@ public:
 
     // Reads a BMP file's bytes; false (and an empty bitmap) when they are
     // not a bitmap.
-    bool LoadFromBmp(const std::string& bytes);
+    bool LoadFromBmp(std::string_view bytes);
     // Releases the pixels; drawing an empty bitmap draws nothing.
     void Release();
     // Shows what `other` shows: the pixels are shared until either bitmap

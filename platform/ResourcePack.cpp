@@ -166,11 +166,12 @@ bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap)
         bitmap.ShareFrom(*decoded);
         return true;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read in place: a stored picture is not copied before it is decoded.
+    const QResource resource(path);
+    if (!resource.isValid())
         return false;
-    const QByteArray bytes = file.readAll();
-    if (!bitmap.LoadFromBmp(bytes.toStdString()))
+    const QByteArray bytes = resource.uncompressedData();
+    if (!bitmap.LoadFromBmp(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
         return false;
     bitmap.SetCaption(PackCaption(source, name));
     g_decoded.Keep(key, bitmap);
