@@ -165,7 +165,9 @@ QImage WindowWidget::NewBacking(const QImage& keep) const
 
 void WindowWidget::resizeEvent(QResizeEvent*)
 {
-    if (!backing_.isNull())
+    // A window is told its size again when first shown: a backing of that
+    // size already is kept as it is.
+    if (!backing_.isNull() && backing_.size() != size() * DisplayScale())
         backing_ = NewBacking(backing_);
     MarkInvalid(rect(), true);
 }
