@@ -50,6 +50,7 @@ bool Bitmap::LoadFromBmp(std::string_view bytes)
 void Bitmap::Release()
 {
     *image_ = QImage();
+    timesDrawn_ = 0;
     bitsPerPixel_ = 0;
     colorsUsed_ = 0;
     colorTable_.clear();
@@ -109,11 +110,12 @@ const QImage& Bitmap::Image() const
 const QImage& Bitmap::ImageToDraw() const
 {
     // A large palette picture (a page's background) is turned into the
-    // screen's format when first drawn: Qt would otherwise convert it again
-    // at every paint. Small ones cost less to convert than to keep.
+    // screen's format when drawn a second time: Qt would otherwise convert
+    // it again at every paint. One drawn only once (the main menu's
+    // background at start) is not worth the memory, nor small ones.
     constexpr qsizetype kLargePixels = 1 << 16;
     if (image_->format() == QImage::Format_Indexed8 &&
-        qsizetype(image_->width()) * image_->height() >= kLargePixels)
+        qsizetype(image_->width()) * image_->height() >= kLargePixels && timesDrawn_++ > 0)
         *image_ = image_->convertToFormat(image_->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                     : QImage::Format_RGB32);
     return *image_;
@@ -127,6 +129,7 @@ QImage& Bitmap::MutableImage()
 void Bitmap::SetImage(const QImage& image)
 {
     *image_ = image;
+    timesDrawn_ = 0;
     bitsPerPixel_ = image.depth();
     colorsUsed_ = 0;
     colorTable_.clear();

@@ -64,6 +64,7 @@ private:
     int colorsUsed_ = 0;
     std::vector<COLORREF> colorTable_;
     std::string caption_;
+    mutable int timesDrawn_ = 0;
 };
 
 } // namespace platform

@@ -2,6 +2,7 @@
 // the lookup rules select, palettes come from the reference bitmaps, and
 // missing names are reported by name.
 #include "kit/Artwork.h"
+#include "kit/ModuleArt.h"
 #include "kit/ModuleArtLoading.h"
 #include "platform/MemoryBitmap.h"
 #include "platform/ResourcePack.h"
@@ -183,6 +184,36 @@ TEST_F(ArtworkTest, TransparentBlitLeavesKeyPixelsAlone)
     EXPECT_EQ(target.pixel(3, 1), qRgb(0, 0, 255));
     EXPECT_EQ(target.pixel(4, 1), qRgb(254, 0, 0));
     EXPECT_EQ(target.pixel(2, 0), qRgb(0, 0, 255));
+}
+
+// A background is drawn from its palette the first time and from its
+// converted pixels afterwards; the screen must not tell the difference.
+TEST_F(ArtworkTest, LargePalettePicturesDrawTheSameEveryTime)
+{
+    app.Flags().currentModule = ModuleMoney;
+    app.Art().LoadSectionModule("manym.dll");
+    Bitmap background;
+    ASSERT_FALSE(app.Art().LoadBitmapByName(background, ModuleArtOf(ModuleMoney).frameArtwork).IsEmpty());
+    ASSERT_EQ(background.BitsPerPixel(), 8);
+    const QImage stored = background.Image();
+    const auto draw = [&](const Bitmap& bitmap) {
+        QImage target(stored.size(), QImage::Format_RGB32);
+        target.fill(qRgb(1, 2, 3));
+        {
+            Dc dc(&target);
+            app.Art().DrawBitmap(dc, bitmap, 0, 0);
+        }
+        return target;
+    };
+    const QImage first = draw(background);
+    EXPECT_EQ(first, stored.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(draw(background), first);
+    EXPECT_NE(background.Image().format(), QImage::Format_Indexed8);
+    EXPECT_EQ(draw(background), first);
+
+    Bitmap again;
+    app.Art().LoadBitmapByName(again, ModuleArtOf(ModuleMoney).frameArtwork);
+    EXPECT_EQ(draw(again), first);
 }
 
 TEST_F(ArtworkTest, ModuleArtComesWithTheSectionModule)
