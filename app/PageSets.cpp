@@ -24,6 +24,8 @@
 #include "pages/surveys/SpendingResultsPage.h"
 #include "pages/surveys/SurveyPage.h"
 
+#include <algorithm>
+
 using namespace platform;
 
 namespace {
@@ -93,25 +95,23 @@ void PageSets::CreateForModule(int module)
 {
     for (const ModuleSet& row : kModuleSets) {
         if (row.module == module)
-            Create(row.set);
+            created_.insert(row.set);
     }
-    Create(PageSet::AnyModule);
-}
-
-void PageSets::Create(PageSet set)
-{
-    if (!created_.insert(set).second)
-        return;
-    for (const PageRow& row : kPages) {
-        if (row.set == set)
-            pages_[row.id] = row.make(view_);
-    }
+    created_.insert(PageSet::AnyModule);
 }
 
 PageWindow* PageSets::Find(PageId id) const
 {
-    const auto it = pages_.find(id);
-    return it == pages_.end() ? nullptr : it->second.get();
+    if (const auto it = pages_.find(id); it != pages_.end())
+        return it->second.get();
+    const auto row =
+        std::find_if(std::begin(kPages), std::end(kPages), [id](const PageRow& r) { return r.id == id; });
+    if (row == std::end(kPages) || !IsCreated(row->set))
+        return nullptr;
+    std::unique_ptr<PageWindow> page = row->make(view_);
+    PageWindow* made = page.get();
+    pages_[id] = std::move(page);
+    return made;
 }
 
 std::vector<std::pair<PageId, PageWindow*>> PageSets::Existing() const
@@ -126,10 +126,8 @@ std::vector<std::pair<PageId, PageWindow*>> PageSets::Existing() const
 
 void PageSets::HideAll()
 {
-    for (const PageRow& row : kPages) {
-        if (PageWindow* page = Find(row.id))
-            page->ShowWindow(SW_HIDE);
-    }
+    for (const auto& [id, page] : pages_)
+        page->ShowWindow(SW_HIDE);
 }
 
 PageWindow* PageSets::Shown() const

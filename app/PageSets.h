@@ -1,8 +1,9 @@
 // The page windows of the modules and who owns them. Each page belongs to a
 // set: the pages every module shares, created on the first entry into any
 // module, and each learning module's own pages, created on the first entry
-// into that module. Pages live until the program ends and are afterwards
-// only shown and hidden.
+// into that module. A page of a created set is made when first asked for, so
+// that entering a module does not wait for pages the user may never open.
+// Pages live until the program ends and are afterwards only shown and hidden.
 #pragma once
 
 #include "kit/PageWindow.h"
@@ -65,22 +66,22 @@ public:
     void CreateForModule(int module);
     bool IsCreated(PageSet set) const { return created_.count(set) != 0; }
 
-    // The page, or null while its set has not been created.
+    // The page, made now if need be, or null while its set has not been
+    // created.
     PageWindow* Find(PageId id) const;
     template <class Page> Page* Get(PageId id) const { return static_cast<Page*>(Find(id)); }
 
-    // Every page that exists, in the order of the table, with its id.
+    // Every page of the created sets, in the order of the table, with its id.
     std::vector<std::pair<PageId, PageWindow*>> Existing() const;
 
-    // Hides every page that exists.
+    // Hides every page made so far (the others were never shown).
     void HideAll();
     // The page on screen, or null.
     PageWindow* Shown() const;
 
 private:
-    void Create(PageSet set);
-
     platform::Window* view_;
-    std::map<PageId, std::unique_ptr<PageWindow>> pages_;
+    // Pages made so far; a const lookup may make one.
+    mutable std::map<PageId, std::unique_ptr<PageWindow>> pages_;
     std::set<PageSet> created_;
 };
