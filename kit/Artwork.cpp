@@ -60,8 +60,17 @@ void Artwork::RealizeModulePalette()
     Window* view = App().Windows().view;
     if (!view)
         return;
+    const char* reference = ModuleArtOf(App().Flags().currentModule).paletteBitmap;
+    // A view with nothing drawn yet (behind the main menu at start) only
+    // takes the palette: it is realized as the view draws its bitmaps.
+    if (!view->HoldsPixels()) {
+        programPalette_.Clear();
+        Bitmap bitmap;
+        LoadBitmapAndPalette(reference, bitmap, programPalette_);
+        return;
+    }
     ClientDc dc(view);
-    RealizeBitmapPalette(dc, ModuleArtOf(App().Flags().currentModule).paletteBitmap);
+    RealizeBitmapPalette(dc, reference);
 }
 
 void Artwork::DrawBitmap(Dc& dc, const Bitmap& bitmap, int x, int y)

@@ -383,6 +383,11 @@ bool Window::IsWindowVisible() const
     return widget_ && widget_->isVisible();
 }
 
+bool Window::HoldsPixels() const
+{
+    return widget_ && widget_->HoldsPixels();
+}
+
 void Window::MoveWindow(int x, int y, int width, int height)
 {
     if (!widget_)

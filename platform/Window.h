@@ -56,6 +56,9 @@ public:
     void ShowWindow(int command);
     // True when the window and all its parents are shown.
     bool IsWindowVisible() const;
+    // True once the window has pixels of its own: it has been drawn and not
+    // let go of them since.
+    bool HoldsPixels() const;
     void MoveWindow(int x, int y, int width, int height);
     void MoveWindow(const Rect& rect);
     // The client area: (0, 0) to the window's size.

@@ -164,6 +164,40 @@ TEST_F(ArtworkTest, PalettesComeFromTheColourTable)
     EXPECT_EQ(boxes.boxes.back().text, "Get Bitmap&Pal Unable to load IDB_nothing");
 }
 
+TEST_F(ArtworkTest, TheModulePaletteComesBackWithoutDrawingAViewNotYetDrawn)
+{
+    app.Flags().currentModule = ModuleMoney;
+    app.Art().LoadSectionModule("manym.dll");
+    Bitmap reference;
+    Palette expected;
+    ASSERT_TRUE(app.Art().LoadBitmapAndPalette(ModuleArtOf(ModuleMoney).paletteBitmap, reference, expected));
+    const auto takeMenuPalette = [&] {
+        QImage elsewhere(1, 1, QImage::Format_RGB32);
+        Dc dc(&elsewhere);
+        app.Flags().currentModule = ModuleMainMenu;
+        app.Art().RealizeBitmapPalette(dc, "IDB_menu3ovr");
+        app.Flags().currentModule = ModuleMoney;
+        ASSERT_FALSE(app.Art().ProgramPalette().IsEmpty());
+        ASSERT_NE(app.Art().ProgramPalette().entries, expected.entries);
+    };
+    takeMenuPalette();
+
+    app.Art().RealizeModulePalette();
+    EXPECT_FALSE(app.view->HoldsPixels());
+    EXPECT_EQ(app.Art().ProgramPalette().entries, expected.entries);
+
+    // A view that has been drawn takes it on its own pixels.
+    {
+        ClientDc dc(app.view.get());
+        dc.FillSolidRect({0, 0, 10, 10}, RGB(0, 0, 0));
+    }
+    ASSERT_TRUE(app.view->HoldsPixels());
+    takeMenuPalette();
+    app.Art().RealizeModulePalette();
+    EXPECT_EQ(app.Art().ProgramPalette().entries, expected.entries);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(ArtworkTest, TransparentBlitLeavesKeyPixelsAlone)
 {
     QImage source(4, 1, QImage::Format_RGB32);

@@ -1,7 +1,6 @@
 // Windows: sent and posted messages, timers, painting of the invalid area,
 // drawing outside paint, nesting and visibility.
 #include "platform/Window.h"
-#include "platform/WindowWidget.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
 
@@ -171,15 +170,15 @@ TEST(Window, AWindowTheProgramHidesLetsGoOfItsPixelsAndIsDrawnWholeWhenShownAgai
     frame.ShowWindow(SW_SHOW);
     Probe page(&frame);
     page.MoveWindow(20, 10, 100, 50);
+    EXPECT_FALSE(page.HoldsPixels());
     page.ShowWindow(SW_SHOW);
     Grab(frame);
     ASSERT_EQ(page.paints.size(), 1u);
-    const auto* widget = static_cast<WindowWidget*>(page.Widget());
-    EXPECT_TRUE(widget->HoldsPixels());
+    EXPECT_TRUE(page.HoldsPixels());
 
     page.ShowWindow(SW_HIDE);
-    EXPECT_FALSE(widget->HoldsPixels());
-    EXPECT_TRUE(static_cast<WindowWidget*>(frame.Widget())->HoldsPixels());
+    EXPECT_FALSE(page.HoldsPixels());
+    EXPECT_TRUE(frame.HoldsPixels());
 
     // Drawing on the hidden window is harmless; showing it paints it whole.
     {
