@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <climits>
 #include <cstring>
+#include <list>
 
 namespace platform {
 namespace {
@@ -21,6 +22,48 @@ template <typename T> T Field(std::string_view bytes, size_t offset)
 }
 
 constexpr size_t kInfoHeaderOffset = 14;
+
+// Large palette pictures (pages' backgrounds) lately converted into the
+// screen's format, the latest first. They are shared by every bitmap that
+// shows the same pixels and keyed by those pixels, which a change gives a
+// new key; the oldest go beyond the budget, so that pages the user has left
+// do not each keep a converted copy of their background.
+class ConvertedImages {
+public:
+    const QImage* Find(qint64 key)
+    {
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            if (it->first == key) {
+                entries_.splice(entries_.begin(), entries_, it);
+                return &entries_.front().second;
+            }
+        }
+        return nullptr;
+    }
+    QImage Keep(qint64 key, QImage converted)
+    {
+        bytes_ += converted.sizeInBytes();
+        entries_.emplace_front(key, std::move(converted));
+        while (bytes_ > kBudget && entries_.size() > 1) {
+            bytes_ -= entries_.back().second.sizeInBytes();
+            entries_.pop_back();
+        }
+        return entries_.front().second;
+    }
+
+private:
+    static constexpr qsizetype kBudget = 4 << 20;
+    std::list<std::pair<qint64, QImage>> entries_;
+    qsizetype bytes_ = 0;
+};
+
+ConvertedImages g_converted;
+
+bool IsLargePalettePicture(const QImage& image)
+{
+    constexpr qsizetype kLargePixels = 1 << 16;
+    return image.format() == QImage::Format_Indexed8 && qsizetype(image.width()) * image.height() >= kLargePixels;
+}
 
 } // namespace
 
@@ -107,18 +150,22 @@ const QImage& Bitmap::Image() const
     return *image_;
 }
 
-const QImage& Bitmap::ImageToDraw() const
+QImage Bitmap::ImageToDraw() const
 {
-    // A large palette picture (a page's background) is turned into the
-    // screen's format when drawn a second time: Qt would otherwise convert
-    // it again at every paint. One drawn only once (the main menu's
-    // background at start) is not worth the memory, nor small ones.
-    constexpr qsizetype kLargePixels = 1 << 16;
-    if (image_->format() == QImage::Format_Indexed8 &&
-        qsizetype(image_->width()) * image_->height() >= kLargePixels && timesDrawn_++ > 0)
-        *image_ = image_->convertToFormat(image_->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                                    : QImage::Format_RGB32);
-    return *image_;
+    // A large palette picture is drawn from a copy in the screen's format
+    // once it is drawn a second time: Qt would otherwise convert it again at
+    // every paint. One drawn only once (the main menu's background at start)
+    // is not worth the memory, nor small ones.
+    if (!IsLargePalettePicture(*image_))
+        return *image_;
+    const qint64 key = image_->cacheKey();
+    if (const QImage* converted = g_converted.Find(key))
+        return *converted;
+    if (timesDrawn_++ == 0)
+        return *image_;
+    return g_converted.Keep(key, image_->convertToFormat(image_->hasAlphaChannel()
+                                                             ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32));
 }
 
 QImage& Bitmap::MutableImage()

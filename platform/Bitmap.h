@@ -53,7 +53,7 @@ public:
     // The pixels, for the platform's drawing code.
     const QImage& Image() const;
     // The same pixels in the form that draws fastest on the screen.
-    const QImage& ImageToDraw() const;
+    QImage ImageToDraw() const;
     // The pixels to draw into, for the platform's off-screen bitmaps.
     QImage& MutableImage();
     void SetImage(const QImage& image);

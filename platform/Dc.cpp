@@ -457,7 +457,7 @@ void Dc::BitBlt(int x, int y, int width, int height, const Bitmap& source, int s
         return;
     // The source rectangle in the bitmap's own pixels; Qt scales the copy
     // to the world's pixels here.
-    const QImage& image = source.ImageToDraw();
+    const QImage image = source.ImageToDraw();
     const double s = image.devicePixelRatio();
     p->drawImage(QPointF(x, y), image, QRectF(srcX * s, srcY * s, width * s, height * s));
 }
