@@ -42,8 +42,6 @@ MainMenu::MainMenu(Window* view) : Window(view)
         item.SetPosition(kPlaces[i].x, kPlaces[i].y);
         item.SetSize(kPlaces[i].width, kPlaces[i].height);
     }
-    for (int i = 0; i < 6; ++i)
-        App().Art().LoadBitmapByName(previews_[static_cast<size_t>(i)], "IDB_PIC" + std::to_string(i + 1));
     App().Art().LoadBitmapByName(background_, "IDB_mmback");
 }
 
@@ -95,8 +93,15 @@ void MainMenu::OnPaint(Dc& dc)
 
 void MainMenu::DrawPreview(Dc& dc)
 {
-    App().Art().DrawBitmap(dc, previews_[static_cast<size_t>(preview_ - 1)], kPreviewPlace.x,
-                           kPreviewPlace.y);
+    // A module's preview is read when the pointer first comes onto its item
+    // (a missing one is reported that once).
+    const size_t index = static_cast<size_t>(preview_ - 1);
+    Bitmap& preview = previews_[index];
+    if (!previewRead_[index]) {
+        previewRead_[index] = true;
+        App().Art().LoadOwnBitmap(preview, "IDB_PIC" + std::to_string(preview_));
+    }
+    App().Art().DrawBitmap(dc, preview, kPreviewPlace.x, kPreviewPlace.y);
 }
 
 int MainMenu::ItemAt(Point p) const

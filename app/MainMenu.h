@@ -45,6 +45,7 @@ private:
 
     std::array<ImageButton, kItems> items_;
     std::array<platform::Bitmap, 6> previews_;
+    std::array<bool, 6> previewRead_{};
     platform::Bitmap background_;
     int preview_ = 6; // 1 to 6; 6 when no item is under the pointer
     bool focusTaken_ = false;
