@@ -87,7 +87,14 @@ Calculator::Calculator(Window* frame) : Window(frame)
 {
     SetWindowText("IDD_Calc");
     MoveWindow(0, 0, kWidth, kHeight);
-    // The calculator's art is the program's own.
+}
+
+void Calculator::OnShowWindow(bool show)
+{
+    // The calculator's art is the program's own, read when it first shows.
+    if (!show || artRead_)
+        return;
+    artRead_ = true;
     App().Art().LoadOwnBitmap(background_, "IDB_cal_bk");
     for (int i = 0; i < kKeys; ++i) {
         App().Art().LoadOwnBitmap(keyUp_[i], kKeyTable[i].up);

@@ -44,6 +44,7 @@ public:
     bool IsNewEntry() const { return newEntry_; }
 
 protected:
+    void OnShowWindow(bool show) override;
     void OnPaint(platform::Dc& dc) override;
     void OnLButtonDown(platform::UINT flags, platform::Point point) override;
     void OnLButtonDblClk(platform::UINT flags, platform::Point point) override;
@@ -87,6 +88,7 @@ private:
     Operation pending_ = Operation::None;
     bool newEntry_ = false;
     bool hiding_ = false;
+    bool artRead_ = false;
 
     platform::Bitmap background_;
     std::array<platform::Bitmap, kKeys> keyUp_;
