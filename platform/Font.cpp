@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/QtBridge.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QHash>
@@ -13,6 +14,8 @@
 #include <map>
 #include <string_view>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -106,10 +109,40 @@ std::map<std::tuple<std::string, int, int, bool, bool>, QFont>& FontCache()
     return cache;
 }
 
+// Font files added and not read yet, with the names they are to go by.
+// Reading the first starts the system's font machinery, which takes long:
+// it is left until text is first drawn or measured.
+std::vector<std::pair<QString, std::string>>& PendingFiles()
+{
+    static std::vector<std::pair<QString, std::string>> pending;
+    return pending;
+}
+
+void Register(const QString& file, const std::string& alias)
+{
+    const int id = QFontDatabase::addApplicationFont(file);
+    if (id < 0)
+        return;
+    AddedFiles().insert(file, id);
+    FontCache().clear();
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (!alias.empty() && !families.isEmpty())
+        Aliases().insert(FromAnsi(alias), AliasedFace{families.first(), QRawFont(file, 12.0).styleName()});
+}
+
+void RegisterPendingFiles()
+{
+    if (PendingFiles().empty())
+        return;
+    for (const auto& [file, alias] : std::exchange(PendingFiles(), {}))
+        Register(file, alias);
+}
+
 } // namespace
 
 const QFont& ToQFont(const Font& font)
 {
+    RegisterPendingFiles();
     auto& cache = FontCache();
     const auto key = std::make_tuple(font.face, font.height, font.weight, font.italic, font.underline);
     auto it = cache.find(key);
@@ -121,25 +154,28 @@ const QFont& ToQFont(const Font& font)
 bool AddFontResource(const std::string& path, const std::string& alias)
 {
     const QString file = QString::fromStdString(ResolvePath(path));
-    const int id = QFontDatabase::addApplicationFont(file);
-    if (id < 0)
+    if (!QFileInfo(file).isReadable())
         return false;
-    AddedFiles().insert(file, id);
-    FontCache().clear();
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (!alias.empty() && !families.isEmpty())
-        Aliases().insert(FromAnsi(alias), AliasedFace{families.first(), QRawFont(file, 12.0).styleName()});
+    PendingFiles().emplace_back(file, alias);
     return true;
 }
 
 bool RemoveFontResource(const std::string& path)
 {
     const QString file = QString::fromStdString(ResolvePath(path));
+    auto& pending = PendingFiles();
+    const auto waiting =
+        std::find_if(pending.begin(), pending.end(), [&](const auto& p) { return p.first == file; });
+    if (waiting != pending.end()) {
+        pending.erase(waiting);
+        return true;
+    }
     const auto it = AddedFiles().find(file);
     if (it == AddedFiles().end())
         return false;
-    QFontDatabase::removeApplicationFont(it.value());
+    // The file's families are known only while it is still added.
     const QStringList families = QFontDatabase::applicationFontFamilies(it.value());
+    QFontDatabase::removeApplicationFont(it.value());
     AddedFiles().erase(it);
     FontCache().clear();
     for (auto a = Aliases().begin(); a != Aliases().end();) {

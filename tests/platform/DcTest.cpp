@@ -1,10 +1,14 @@
 // Drawing with Windows' conventions: text from the top of its cell, shapes
 // without their right and bottom edges, origins and clipping.
 #include "platform/Dc.h"
+#include "platform/Font.h"
+#include "platform/QtBridge.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Screen.h"
 
+#include <QFont>
 #include <QImage>
+#include <QRawFont>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -51,6 +55,35 @@ TEST(Dc, TextHangsFromTheTopOfItsCell)
         dc.TextOut(10, 30, "H");
     }
     EXPECT_EQ(LastInkRow(image, QRect(0, 0, 120, 60), kWhite), 29);
+}
+
+// An added font file is read when text is first measured or drawn; the
+// face is known by its alias from then on, and not after it is withdrawn,
+// even when it is withdrawn before ever being read.
+TEST(Dc, AddedFontFilesGoByTheirAliasUntilWithdrawn)
+{
+    const std::string file = FISCOVA_PROGRAM_DIR "/handelgb.ttf";
+    const QString family = QRawFont(QString::fromStdString(file), 12.0).familyName();
+    ASSERT_FALSE(family.isEmpty());
+    const Font aliased{"Fiscova Test Heading", 20, FW_BOLD};
+
+    EXPECT_FALSE(AddFontResource(FISCOVA_PROGRAM_DIR "/nosuch.ttf", "Fiscova Test Heading"));
+    ASSERT_TRUE(AddFontResource(file, "Fiscova Test Heading"));
+    EXPECT_EQ(ToQFont(aliased).family(), family);
+    QImage image = Blank();
+    {
+        Dc dc(&image);
+        dc.SelectFont(aliased);
+        EXPECT_GT(dc.GetTextExtent("Net Worth").cx, 0);
+    }
+    EXPECT_TRUE(RemoveFontResource(file));
+    EXPECT_NE(ToQFont(aliased).family(), family);
+    EXPECT_FALSE(RemoveFontResource(file));
+
+    ASSERT_TRUE(AddFontResource(file, "Fiscova Test Heading"));
+    EXPECT_TRUE(RemoveFontResource(file));
+    EXPECT_NE(ToQFont(aliased).family(), family);
+    EXPECT_FALSE(RemoveFontResource(file));
 }
 
 TEST(Dc, ShapesLeaveOutTheirLastPointAndEdges)
