@@ -1,10 +1,13 @@
 #include "platform/InstanceGuard.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace platform {
@@ -26,7 +29,7 @@ QString RuntimeDir()
 struct InstanceGuard::Impl {
     QString key;
     QString socketPath; // in the user's runtime folder, beside the lock
-    std::unique_ptr<QLockFile> lock;
+    int lockFd = -1; // holds the lock while open
     std::unique_ptr<QLocalServer> server;
     std::function<void()> onRestore;
 
@@ -72,19 +75,27 @@ InstanceGuard::~InstanceGuard()
 {
     if (impl_->server)
         impl_->server->close();
+    if (impl_->lockFd >= 0)
+        ::close(impl_->lockFd);
 }
 
 InstanceGuard::Result InstanceGuard::Acquire()
 {
-    impl_->lock = std::make_unique<QLockFile>(RuntimeDir() + u'/' + impl_->key + QStringLiteral(".lock"));
+    const QByteArray lockPath = QFile::encodeName(RuntimeDir() + u'/' + impl_->key + QStringLiteral(".lock"));
     impl_->socketPath = RuntimeDir() + u'/' + impl_->key + QStringLiteral(".socket");
-    impl_->lock->setStaleLockTime(0);
-    if (!impl_->lock->tryLock(0)) {
-        if (impl_->lock->error() == QLockFile::LockFailedError) {
-            impl_->AskOtherToRestore();
-            return Result::OtherRunning;
-        }
+    // The lock is the system's on the open file: it goes with the copy that
+    // holds it however that copy ends, and nothing needs writing to disk.
+    impl_->lockFd = ::open(lockPath.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (impl_->lockFd < 0)
         return Result::Failed;
+    if (::flock(impl_->lockFd, LOCK_EX | LOCK_NB) != 0) {
+        const bool taken = errno == EWOULDBLOCK;
+        ::close(impl_->lockFd);
+        impl_->lockFd = -1;
+        if (!taken)
+            return Result::Failed;
+        impl_->AskOtherToRestore();
+        return Result::OtherRunning;
     }
     return impl_->Listen() ? Result::First : Result::Failed;
 }
