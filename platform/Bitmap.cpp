@@ -1,13 +1,13 @@
 #include "platform/Bitmap.h"
 
 #include "platform/QtBridge.h"
+#include "platform/RecentlyUsed.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <climits>
 #include <cstring>
-#include <list>
 
 namespace platform {
 namespace {
@@ -24,45 +24,17 @@ template <typename T> T Field(std::string_view bytes, size_t offset)
 constexpr size_t kInfoHeaderOffset = 14;
 
 // Large palette pictures (pages' backgrounds) lately converted into the
-// screen's format, the latest first. They are shared by every bitmap that
-// shows the same pixels and keyed by those pixels, which a change gives a
-// new key; the oldest go beyond the budget, so that pages the user has left
-// do not each keep a converted copy of their background.
-class ConvertedImages {
-public:
-    const QImage* Find(qint64 key)
-    {
-        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-            if (it->first == key) {
-                entries_.splice(entries_.begin(), entries_, it);
-                return &entries_.front().second;
-            }
-        }
-        return nullptr;
-    }
-    QImage Keep(qint64 key, QImage converted)
-    {
-        bytes_ += converted.sizeInBytes();
-        entries_.emplace_front(key, std::move(converted));
-        while (bytes_ > kBudget && entries_.size() > 1) {
-            bytes_ -= entries_.back().second.sizeInBytes();
-            entries_.pop_back();
-        }
-        return entries_.front().second;
-    }
-
-private:
-    static constexpr qsizetype kBudget = 4 << 20;
-    std::list<std::pair<qint64, QImage>> entries_;
-    qsizetype bytes_ = 0;
-};
-
-ConvertedImages g_converted;
+// screen's format. They are shared by every bitmap that shows the same
+// pixels and keyed by those pixels, which a change gives a new key; only the
+// latest are kept, so that pages the user has left do not each keep a
+// converted copy of their background.
+RecentlyUsed<qint64, QImage> g_converted(4 << 20);
 
 bool IsLargePalettePicture(const QImage& image)
 {
     constexpr qsizetype kLargePixels = 1 << 16;
-    return image.format() == QImage::Format_Indexed8 && qsizetype(image.width()) * image.height() >= kLargePixels;
+    return image.format() == QImage::Format_Indexed8 &&
+           qsizetype(image.width()) * image.height() >= kLargePixels;
 }
 
 } // namespace
@@ -163,9 +135,10 @@ QImage Bitmap::ImageToDraw() const
         return *converted;
     if (timesDrawn_++ == 0)
         return *image_;
-    return g_converted.Keep(key, image_->convertToFormat(image_->hasAlphaChannel()
-                                                             ? QImage::Format_ARGB32_Premultiplied
-                                                             : QImage::Format_RGB32));
+    QImage converted = image_->convertToFormat(image_->hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                         : QImage::Format_RGB32);
+    const auto weight = static_cast<size_t>(converted.sizeInBytes());
+    return g_converted.Keep(key, std::move(converted), weight);
 }
 
 QImage& Bitmap::MutableImage()

@@ -4,6 +4,7 @@
 #include "platform/Bitmap.h"
 #include "platform/Files.h"
 #include "platform/PackCheck.h"
+#include "platform/RecentlyUsed.h"
 
 #include <QFile>
 #include <QHash>
@@ -11,7 +12,6 @@
 #include <QResource>
 #include <algorithm>
 #include <cctype>
-#include <list>
 
 namespace platform {
 namespace {
@@ -19,49 +19,13 @@ namespace {
 const QString kOwnRoot = QStringLiteral("/own");
 const QString kModuleRoot = QStringLiteral("/module");
 
-QString g_modulePack; // the registered pack file, empty when none
+QString g_modulePack;   // the registered pack file, empty when none
 QString g_modulePackId; // the file and a digest of its bytes
 
 // Bitmaps decoded lately, by pack and name, so that a page shown again, or
-// a module entered again, does not decode its pictures again. The oldest
-// go once they hold more than kDecodedBudget bytes of pixels (pixels a page
+// a module entered again, does not decode its pictures again (pixels a page
 // still holds are shared with it, not copied).
-class DecodedBitmaps {
-public:
-    const Bitmap* Find(const QString& key)
-    {
-        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
-            if (it->key == key) {
-                entries_.splice(entries_.begin(), entries_, it);
-                return &entries_.front().bitmap;
-            }
-        }
-        return nullptr;
-    }
-    void Keep(const QString& key, const Bitmap& bitmap)
-    {
-        entries_.emplace_front();
-        entries_.front().key = key;
-        entries_.front().bitmap.ShareFrom(bitmap);
-        bytes_ += Bytes(bitmap);
-        while (bytes_ > kDecodedBudget && entries_.size() > 1) {
-            bytes_ -= Bytes(entries_.back().bitmap);
-            entries_.pop_back();
-        }
-    }
-
-private:
-    static constexpr qsizetype kDecodedBudget = 4 << 20;
-    static qsizetype Bytes(const Bitmap& bitmap) { return bitmap.Image().sizeInBytes(); }
-    struct Entry {
-        QString key;
-        Bitmap bitmap;
-    };
-    std::list<Entry> entries_;
-    qsizetype bytes_ = 0;
-};
-
-DecodedBitmaps g_decoded;
+RecentlyUsed<QString, Bitmap> g_decoded(4 << 20);
 
 // The words on each picture of a pack, by lower-cased name; read when first
 // asked for.
@@ -174,7 +138,9 @@ bool LoadPackBitmap(PackSource source, const std::string& name, Bitmap& bitmap)
     if (!bitmap.LoadFromBmp(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
         return false;
     bitmap.SetCaption(PackCaption(source, name));
-    g_decoded.Keep(key, bitmap);
+    Bitmap kept;
+    kept.ShareFrom(bitmap);
+    g_decoded.Keep(key, std::move(kept), static_cast<size_t>(bitmap.Image().sizeInBytes()));
     return true;
 }
 
