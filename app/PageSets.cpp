@@ -4,6 +4,7 @@
 #include "app/LessonPage.h"
 #include "app/ModuleIntro.h"
 #include "app/TextPage.h"
+#include "kit/AppServices.h"
 #include "kit/Modules.h"
 #include "pages/credit/CostOfCreditPage.h"
 #include "pages/credit/DebtLoadPage.h"
@@ -80,6 +81,18 @@ constexpr ModuleSet kModuleSets[] = {
     {ModulePlanning, PageSet::Planning},
 };
 
+// A page draws its art from the section pack of the module that is current
+// when it is made: a module's own page is made only while that module is
+// current, a shared one while any module is.
+bool MayMakeNow(PageSet set)
+{
+    const int current = App().Flags().currentModule;
+    if (set == PageSet::AnyModule)
+        return current >= ModuleAttitudes && current <= ModuleHelp;
+    return std::any_of(std::begin(kModuleSets), std::end(kModuleSets),
+                       [&](const ModuleSet& row) { return row.set == set && row.module == current; });
+}
+
 } // namespace
 
 PageSets::PageSets(Window* view) : view_(view) {}
@@ -106,7 +119,7 @@ PageWindow* PageSets::Find(PageId id) const
         return it->second.get();
     const auto row =
         std::find_if(std::begin(kPages), std::end(kPages), [id](const PageRow& r) { return r.id == id; });
-    if (row == std::end(kPages) || !IsCreated(row->set))
+    if (row == std::end(kPages) || !IsCreated(row->set) || !MayMakeNow(row->set))
         return nullptr;
     std::unique_ptr<PageWindow> page = row->make(view_);
     PageWindow* made = page.get();

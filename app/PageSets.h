@@ -67,11 +67,12 @@ public:
     bool IsCreated(PageSet set) const { return created_.count(set) != 0; }
 
     // The page, made now if need be, or null while its set has not been
-    // created.
+    // created or it has not been made and its module is not the current one.
     PageWindow* Find(PageId id) const;
     template <class Page> Page* Get(PageId id) const { return static_cast<Page*>(Find(id)); }
 
-    // Every page of the created sets, in the order of the table, with its id.
+    // Every page of the created sets that is made or can be made now, in the
+    // order of the table, with its id.
     std::vector<std::pair<PageId, PageWindow*>> Existing() const;
 
     // Hides every page made so far (the others were never shown).

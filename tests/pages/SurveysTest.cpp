@@ -3,6 +3,7 @@
 // results they lead to, and the ways back.
 #include "app/ExitScreen.h"
 #include "app/LessonPage.h"
+#include "app/MainMenu.h"
 #include "app/TextPage.h"
 #include "kit/AppServices.h"
 #include "kit/TopTenWindow.h"
@@ -698,4 +699,27 @@ TEST(SurveyScores, AnswersNoBoxGivesCountAsUnansweredAndScoresStayInRange)
     EXPECT_EQ(BorrowingScore(record), -10);
     record.SetHabitsAnswers(0, 3);
     EXPECT_EQ(BorrowingScore(record), -9 + 3);
+}
+
+// A module's pages are made as they are first shown, each while its own
+// module is current: one never shown is not made from another module,
+// where its pictures could not be found.
+TEST_F(Surveys, AResultsPageNeverShownIsNotMadeFromAnotherModule)
+{
+    const auto backToTheMenu = [&] {
+        drive.Click(places::kSideX, places::kMainMenuY);
+        ASSERT_TRUE(Driver::Until([&] { return Visible(view().Menu()); }));
+    };
+    OpenSection(1, 1);
+    backToTheMenu();
+    OpenSection(2, 1);
+    EXPECT_EQ(Get<SpendingResultsPage>(PageId::SpendingResults), nullptr);
+    for (const auto& [id, page] : view().Pages().Existing())
+        EXPECT_NE(id, PageId::SpendingResults) << page->DescribeWindow();
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes.front().text;
+
+    backToTheMenu();
+    OpenSection(1, 1);
+    EXPECT_NE(Get<SpendingResultsPage>(PageId::SpendingResults), nullptr);
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.boxes.front().text;
 }
