@@ -45,11 +45,16 @@ bool Artwork::LoadBitmapAndPalette(const std::string& name, Bitmap& bitmap, Pale
     return true;
 }
 
-void Artwork::RealizeBitmapPalette(Dc& dc, const std::string& name)
+void Artwork::TakePaletteOf(const std::string& name)
 {
     programPalette_.Clear();
     Bitmap reference;
     LoadBitmapAndPalette(name, reference, programPalette_);
+}
+
+void Artwork::RealizeBitmapPalette(Dc& dc, const std::string& name)
+{
+    TakePaletteOf(name);
     RealizePalette(dc, programPalette_);
 }
 
@@ -64,9 +69,7 @@ void Artwork::RealizeModulePalette()
     // A view with nothing drawn yet (behind the main menu at start) only
     // takes the palette: it is realized as the view draws its bitmaps.
     if (!view->HoldsPixels()) {
-        programPalette_.Clear();
-        Bitmap bitmap;
-        LoadBitmapAndPalette(reference, bitmap, programPalette_);
+        TakePaletteOf(reference);
         return;
     }
     ClientDc dc(view);

@@ -56,6 +56,8 @@ public:
     const platform::Palette& ProgramPalette() const { return programPalette_; }
 
 private:
+    // Makes the palette of bitmap `name` the program's.
+    void TakePaletteOf(const std::string& name);
     platform::Size LoadFrom(bool own, platform::Bitmap& bitmap, const std::string& name);
 
     platform::Palette programPalette_;
