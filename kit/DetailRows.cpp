@@ -11,7 +11,7 @@ using K = DetailKind;
 constexpr DetailLine kLines[] = {
     // The assets worksheet.
     {K::Assets, 0, &D::GetAssetsCash, &D::SetAssetsCash,
-     {{"Traveler's checks: $", 0}, {"Penny jar: $", 1}, {"Cash at home: $", 2}, {"Tax refunds: $", 3},
+     {{"Traveler's checks: $", 0}, {"Penny jar: $", 1}, {"Cash at home: $", 3}, {"Tax refunds: $", 2},
       {"Other cash: $", 4}}},
     {K::Assets, 1, &D::GetAssetsChecking, &D::SetAssetsChecking,
      {{"Checking account #1: $", 0}, {"Checking account #2: $", 1}, {"Checking account #3: $", 2},

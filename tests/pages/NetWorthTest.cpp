@@ -158,8 +158,8 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     ASSERT_TRUE(assets->Detailed());
     Grab(*assets);
 
-    // Cash on hand: three rows of its panel; the box shows the sum with
-    // its separator, and the total reads it by its digits.
+    // Cash on hand: three rows of its panel. Cash at home is the panel's
+    // third row and the fourth slot of the record.
     DetailPanel* panel = program.app().Windows().detailPanel;
     const Rect cashBox = assets->Lines().Box(0).GetWindowRect();
     ClickPage(cashBox.left - 40, cashBox.top + 10);
@@ -207,7 +207,8 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     EXPECT_EQ(result->NetWorth(), 1250 - 100);
     const FinRecord saved = program.folder().SavedRecord();
     EXPECT_EQ(saved.assetsCash[0], 1000);
-    EXPECT_EQ(saved.assetsCash[2], 250);
+    EXPECT_EQ(saved.assetsCash[3], 250);
+    EXPECT_EQ(saved.assetsCash[2], -1);
     EXPECT_EQ(saved.liabTaxes[1], 100);
     EXPECT_EQ(saved.totalAssets, 1250);
     EXPECT_EQ(saved.totalLiabilities, 100);
@@ -219,6 +220,10 @@ TEST_F(NetWorth, DetailedPathSumsThePanelsAndLeavesTheQuickAmountsAlone)
     EXPECT_EQ(report.values[2], "$");
     EXPECT_EQ(report.values[14], "$100");
     EXPECT_EQ(report.values[17], "$1,150");
+    // Shown again, the worksheet gives the cash its separators.
+    view().SendMessage(VM_DETAILED_ASSETS);
+    ASSERT_TRUE(Shows(assets));
+    EXPECT_EQ(assets->Lines().Box(0).GetText(), "1,250");
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
