@@ -120,6 +120,15 @@ bool DetailLines::Hover(Point point)
     return hit >= 0;
 }
 
+bool DetailLines::HoverBesidePanel()
+{
+    if (!PanelOpen())
+        return false;
+    Panel()->ResetCloseButton();
+    page_.SetCursor(Cursor::Arrow);
+    return true;
+}
+
 bool DetailLines::Press(Point point)
 {
     if (PanelOpen()) {

@@ -63,6 +63,10 @@ public:
     void Draw(platform::Dc& dc);
     // A mouse move; true when the pointer is on a label.
     bool Hover(platform::Point point);
+    // A mouse move on the page while the panel is open: the panel's close
+    // button loses its highlight and the pointer is the arrow. False, and
+    // nothing done, while the panel is closed.
+    bool HoverBesidePanel();
     // A left-button press; true when it was the lines' (it closed the
     // panel or selected a line), false when the page handles it.
     bool Press(platform::Point point);

@@ -195,13 +195,22 @@ void DetailPanel::OnMouseMove(UINT, Point point)
     if (Window* view = App().Windows().view)
         view->SendMessage(VM_RESET_HOVER);
     const bool over = closeButton_.HitTest(point.x, point.y);
-    const int state = over ? ImageButton::Over : ImageButton::Normal;
-    if (closeButton_.GetState() != state) {
-        closeButton_.SetState(state);
-        ClientDc dc(this);
-        closeButton_.Draw(dc, 0);
-    }
+    SetCloseState(over ? ImageButton::Over : ImageButton::Normal);
     SetCursor(over ? Cursor::Hand : Cursor::Arrow);
+}
+
+void DetailPanel::ResetCloseButton()
+{
+    SetCloseState(ImageButton::Normal);
+}
+
+void DetailPanel::SetCloseState(int state)
+{
+    if (closeButton_.GetState() == state)
+        return;
+    closeButton_.SetState(state);
+    ClientDc dc(this);
+    closeButton_.Draw(dc, 0);
 }
 
 void DetailPanel::OnLButtonDown(UINT, Point point)

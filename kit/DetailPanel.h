@@ -44,6 +44,9 @@ public:
     platform::EditControl& Row(int row) { return *edits_[static_cast<size_t>(row)]; }
     const char* RowLabel(int row) const;
     const ImageButton& CloseButton() const { return closeButton_; }
+    // Puts the close button back to its normal picture: the pointer has
+    // left the panel for the page under it.
+    void ResetCloseButton();
     // The rows' total as the box receives it: the sum, or "" for 0.
     std::string TotalText() const;
 
@@ -57,6 +60,7 @@ private:
     // A key in row `row`; true when the panel used it.
     bool OnRowKey(int row, platform::UINT key);
     void LoadArt(DetailKind kind);
+    void SetCloseState(int state);
 
     std::array<std::unique_ptr<platform::EditControl>, kDetailMaxRows + 1> edits_; // and the hidden slot
     const DetailLine* line_ = nullptr;

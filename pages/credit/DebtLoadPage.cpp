@@ -173,10 +173,8 @@ void DebtLoadPage::OnPaint(Dc& dc)
 
 void DebtLoadPage::OnMouseMove(UINT, Point point)
 {
-    if (lines_.PanelOpen()) {
-        SetCursor(Cursor::Arrow);
+    if (lines_.HoverBesidePanel())
         return;
-    }
     const bool onButton = SharedMouseMove(point);
     if (lines_.Hover(point) && !onButton)
         SetCursor(Cursor::Hand);

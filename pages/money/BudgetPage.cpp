@@ -221,10 +221,8 @@ void BudgetPage::OnTimer(UINT id)
 
 void BudgetPage::OnMouseMove(UINT, Point point)
 {
-    if (Shown().PanelOpen()) {
-        SetCursor(Cursor::Arrow);
+    if (Shown().HoverBesidePanel())
         return;
-    }
     const bool onButton = SharedMouseMove(point);
     if (Shown().Hover(point) && !onButton)
         SetCursor(Cursor::Hand);
@@ -269,7 +267,6 @@ LRESULT BudgetPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     if (message == WM_DETAIL_CLOSED) {
         record_.Load();
-        ShowSums();
         Shown().PanelClosed();
         Invalidate(false);
         FocusNeutral();

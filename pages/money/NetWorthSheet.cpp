@@ -251,10 +251,8 @@ void NetWorthSheet::OnTimer(UINT id)
 
 void NetWorthSheet::OnMouseMove(UINT, Point point)
 {
-    if (detailed_ && lines_.PanelOpen()) {
-        SetCursor(Cursor::Arrow);
+    if (detailed_ && lines_.HoverBesidePanel())
         return;
-    }
     const bool onButton = SharedMouseMove(point);
     if (detailed_ && lines_.Hover(point) && !onButton)
         SetCursor(Cursor::Hand);
@@ -288,8 +286,8 @@ LRESULT NetWorthSheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (message == WM_DETAIL_CLOSED) {
+        // The box keeps the plain total the panel wrote into it.
         record_.Load();
-        ShowLineValues();
         lines_.PanelClosed();
         Invalidate(false);
         FocusNeutral();

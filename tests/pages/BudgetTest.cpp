@@ -83,8 +83,8 @@ TEST_F(Budget, PayAndCategoriesOverTwoScreensLeadToTheResultsAndStayInTheFile)
 
     FillCategory(*budget, 2, {"1500", "150"}); // housing
     FillCategory(*budget, 1, {"400", "100"});  // food
-    // The box shows its sum with a separator; what remains reads its digits.
-    EXPECT_EQ(budget->Box(2).GetText(), "1,650");
+    // The box shows the panel's plain sum; what remains reads its digits.
+    EXPECT_EQ(budget->Box(2).GetText(), "1650");
     EXPECT_EQ(budget->Box(1).GetText(), "500");
     EXPECT_EQ(budget->Remaining(), -150);
     EXPECT_TRUE(RemainingIn(*budget, RGB(255, 0, 0)));
