@@ -28,12 +28,11 @@ struct FieldRow {
 };
 
 constexpr int kMaxAmount = 999999;
-constexpr int kMaxOwned = 9999999;
 
 constexpr FieldRow kFieldRows[RiskInputPage::kFields] = {
     {202, RiskInputPage::kMaxAge, "sounds\\a12_11.wav", &CFinData::GetAge, &CFinData::SetAge},
     {240, kMaxAmount, "sounds\\a32_21.wav", &CFinData::GetMonthlyNetIncome, &CFinData::SetMonthlyNetIncome},
-    {278, kMaxOwned, "sounds\\a12_12.wav", &CFinData::GetTotalOwned, &CFinData::SetTotalOwned},
+    {278, kMaxAmount, "sounds\\a12_12.wav", &CFinData::GetTotalOwned, &CFinData::SetTotalOwned},
     {317, kMaxAmount, "sounds\\a32_23.wav", &CFinData::GetMonthlyDebtPayments,
      &CFinData::SetMonthlyDebtPayments},
 };

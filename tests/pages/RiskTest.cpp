@@ -371,7 +371,7 @@ TEST_F(Risk, NoToEveryStatementGivesTheLowLevelAndAShortPointer)
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(Risk, AgeIsHeldToAHundredAndAmountsLeftBySideButtonAreKept)
+TEST_F(Risk, AmountsAreHeldToTheirLimitsAndKeptWhenLeftBySideButton)
 {
     OpenInputPage();
     RiskInputPage& input = *Input();
@@ -380,6 +380,7 @@ TEST_F(Risk, AgeIsHeldToAHundredAndAmountsLeftBySideButtonAreKept)
     EXPECT_EQ(input.GetField(RiskInputPage::Age).GetText(), "100");
     // Tab goes on to the next field.
     input.GetField(RiskInputPage::Income).SetFocus();
+    EXPECT_EQ(input.GetField(RiskInputPage::Owned).GetText(), "999,999");
     drive.Key(Qt::Key_Tab);
     EXPECT_TRUE(input.GetField(RiskInputPage::Owned).Edit().HasFocus());
     // Left by the introduction's side button, not by Next.
@@ -387,7 +388,7 @@ TEST_F(Risk, AgeIsHeldToAHundredAndAmountsLeftBySideButtonAreKept)
     ASSERT_TRUE(Driver::Until([&] { return !Visible(&input); }));
     const FinRecord saved = SavedBytes();
     EXPECT_EQ(saved.age, 100);
-    EXPECT_EQ(saved.totalOwned, 1250000);
+    EXPECT_EQ(saved.totalOwned, 999999);
     EXPECT_EQ(saved.monthlyNetIncome, 1000);
     EXPECT_EQ(saved.monthlyDebtPayments, -1); // still not entered
     EXPECT_TRUE(boxes.boxes.empty());
