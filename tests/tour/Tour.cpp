@@ -80,6 +80,11 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the program did not start\n");
             return 1;
         }
+        // The part's pictures of an earlier run go, so that the gallery
+        // shows only what this run saw.
+        const QString stale = QString::fromStdString(part) + "-*.png";
+        for (const QString& file : QDir(gallery).entryList({stale}, QDir::Files))
+            QFile::remove(gallery + "/" + file);
         Tour tour(app, gallery.toStdString(), part);
         ok = RunTourPart(tour, part) && ok;
         tour.WriteFragment();

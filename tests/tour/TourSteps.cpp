@@ -319,11 +319,18 @@ void VisitSection(Tour& tour, const ModuleVisit& visit, int section)
     tour.Capture(std::string(visit.name) + "-chooser-" + key, "Section chooser \"" + key + "\"");
     VisitTopTen(tour, visit.name);
     for (const ChoiceVisit& row : ChoiceVisits()) {
-        if (key != row.key || row.choice >= chooser->ChoiceCount())
+        if (key != row.key)
             continue;
-        if (!chooser->IsWindowVisible()) {
+        // A walk may end on another chooser of the module (a lesson opened
+        // from a results page): the section's own comes back by its button.
+        if (!chooser->IsWindowVisible() || chooser->Key() != key) {
             tour.Drive().Click(kSideX, kSectionY[section]);
             Driver::Settle(100);
+        }
+        if (chooser->Key() != key || row.choice >= chooser->ChoiceCount()) {
+            tour.Fail("choice " + std::to_string(row.choice + 1) + " of \"" + key +
+                      "\" is not on the chooser");
+            continue;
         }
         const ImageButton& b = chooser->Choice(row.choice);
         ClickPage(tour, b.X() + b.Width() / 2, b.Y() + b.Height() / 2);
