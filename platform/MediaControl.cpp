@@ -31,10 +31,16 @@ struct MediaControl::Impl {
     {
         switch (status) {
         case QMediaPlayer::LoadedMedia:
+            // A player stopped in the middle of a clip reports it loaded
+            // again: only a clip just opened starts.
+            if (!opening)
+                break;
+            opening = false;
             owner.Fire(MEDIA_EVENT_OPEN_STATE, 0, MEDIA_OPEN_READY);
             player.play();
             break;
         case QMediaPlayer::InvalidMedia:
+            opening = false;
             owner.Fire(MEDIA_EVENT_OPEN_STATE, 0, 0);
             break;
         case QMediaPlayer::EndOfMedia:
@@ -48,6 +54,7 @@ struct MediaControl::Impl {
     MediaControl& owner;
     QVideoWidget* video; // owned by the parent widget
     QMediaPlayer player;
+    bool opening = false; // a clip was given and has not been reported yet
     std::unique_ptr<QAudioOutput> audio;
 };
 
@@ -83,13 +90,22 @@ void MediaControl::Fire(int event, int arg1, int arg2)
 void MediaControl::Open(const std::string& path)
 {
     fileName_ = path;
-    Player().player.setSource(QUrl::fromLocalFile(QString::fromStdString(ResolvePath(path))));
+    Impl& impl = Player();
+    const QUrl source = QUrl::fromLocalFile(QString::fromStdString(ResolvePath(path)));
+    // The player ignores the clip it already holds: let it go first, so
+    // that the same clip asked for again is opened and reported again.
+    if (impl.player.source() == source)
+        impl.player.setSource(QUrl());
+    impl.opening = true;
+    impl.player.setSource(source);
 }
 
 void MediaControl::Stop()
 {
-    if (impl_)
-        impl_->player.stop();
+    if (!impl_)
+        return;
+    impl_->opening = false;
+    impl_->player.stop();
 }
 
 bool MediaControl::IsPlaying() const
