@@ -74,6 +74,9 @@ void VideoWindow::OnShowWindow(bool show)
 {
     if (!show) {
         KillTimer(kNarrationTimer);
+        // Nothing runs in a hidden window: a narration shown next must be
+        // silenced, not taken for a video, when the window loses activation.
+        videoRunning_ = false;
         control_.Stop();
         control_.Show(false);
         return;

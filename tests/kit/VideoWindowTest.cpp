@@ -89,6 +89,15 @@ TEST_F(Video, LosingActivationSilencesTheNarration)
 {
     app.Flags().currentModule = ModuleMoney;
     app.Art().LoadSectionModule("manym.dll");
+    // A video played to its end before does not count as running any more.
+    video->SetMedia("3_1_2.avi");
+    video->ShowWindow(SW_SHOW);
+    video->OnMediaEvent(MEDIA_EVENT_OPEN_STATE, 0, MEDIA_OPEN_READY);
+    ASSERT_TRUE(video->VideoRunning());
+    video->OnMediaEvent(MEDIA_EVENT_PLAY_STATE, 0, MEDIA_PLAY_ENDED);
+    ASSERT_FALSE(video->IsWindowVisible());
+    EXPECT_FALSE(video->VideoRunning());
+
     video->SetMedia("2_1_1.wav");
     video->ShowWindow(SW_SHOW);
     Driver::Settle();
