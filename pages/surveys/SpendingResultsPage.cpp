@@ -202,7 +202,8 @@ void SpendingResultsPage::OnMouseMove(UINT, Point point)
 {
     const bool hot = SharedMouseMove(point);
     hoveredTopic_ = topics_.At(point);
-    SetCursor(hot || hoveredTopic_ >= 0 || kTabStrip.Contains(point) ? Cursor::Hand : Cursor::Arrow);
+    const bool onTabs = point.y >= kTabBandTop && point.y <= kTabBandBottom;
+    SetCursor(hot || hoveredTopic_ >= 0 || onTabs ? Cursor::Hand : Cursor::Arrow);
 }
 
 void SpendingResultsPage::OnLButtonDown(UINT flags, Point point)

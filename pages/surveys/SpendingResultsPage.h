@@ -19,6 +19,9 @@ public:
     static constexpr size_t kMaxTextLines = 40;
     // The tab strip, where a press picks a tab.
     static constexpr platform::Rect kTabStrip{22, 131, 483, 165};
+    // The pointer is the hand across the whole band of the tabs.
+    static constexpr int kTabBandTop = 126;
+    static constexpr int kTabBandBottom = 159;
     static constexpr int kTabStep = 92;
 
     explicit SpendingResultsPage(platform::Window* view);

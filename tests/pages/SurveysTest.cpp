@@ -361,6 +361,15 @@ TEST_F(Surveys, SpendingResultsOpenTheLowerOfTiedTypesAndFollowTabsAndTopics)
     // The right end of the strip is the fifth tab.
     drive.Click(kPageX + 482, kPageY + 140);
     EXPECT_EQ(results->SelectedType(), 4);
+    // The hand stands over the band of the tabs, from one side to the other.
+    for (const QPoint p : {QPoint(5, 126), QPoint(495, 159), QPoint(100, 140)}) {
+        drive.MoveTo(kPageX + p.x(), kPageY + p.y());
+        EXPECT_EQ(results->GetCursor(), Cursor::Hand) << p.x() << "," << p.y();
+    }
+    for (const QPoint p : {QPoint(100, 125), QPoint(100, 162)}) {
+        drive.MoveTo(kPageX + p.x(), kPageY + p.y());
+        EXPECT_EQ(results->GetCursor(), Cursor::Arrow) << p.x() << "," << p.y();
+    }
 
     // A topic opens its text; the open one again changes nothing.
     const Rect third = results->Topics()[2].area;
