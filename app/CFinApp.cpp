@@ -98,6 +98,7 @@ bool CFinApp::InitInstance()
     // 8.
     Flags().iconic = false;
     MainFrame()->SetWindowText("Fiscova");
+    platform::SetDialogColors(RGB(255, 255, 255), RGB(0, 0, 0));
 
     // 9. The windows shared by all modules.
     detailPanel_ = std::make_unique<DetailPanel>(MainFrame());

@@ -26,6 +26,9 @@ public:
 // caption means the program's own name.
 int MessageBox(const std::string& text, const std::string& caption = {}, UINT type = MB_OK);
 
+// The background and text colours of every message box from now on.
+void SetDialogColors(COLORREF background, COLORREF text);
+
 // Replaces the real message boxes (tests); null restores them. Returns the
 // handler that was in place.
 MessageBoxHandler* SetMessageBoxHandler(MessageBoxHandler* handler);

@@ -4,11 +4,15 @@
 #include "app/CFinView.h"
 #include "app/CMainFrame.h"
 #include "data/CFinData.h"
+#include "platform/MessageBox.h"
 #include "tests/support/Recorders.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -40,6 +44,22 @@ TEST(Startup, OpensOneFixedWindowTitledFiscova)
     EXPECT_EQ(frame->Widget()->minimumSize(), frame->Widget()->maximumSize());
     EXPECT_FALSE(frame->Widget()->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(frame->GetWindowText(), "Fiscova");
+    // Its message boxes are white with black text.
+    QColor boxBackground, boxText;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                boxBackground = box->palette().color(QPalette::Window);
+                boxText = box->palette().color(QPalette::WindowText);
+                box->accept();
+            }
+        }
+    });
+    platform::MessageBoxHandler* recorder = platform::SetMessageBoxHandler(nullptr);
+    EXPECT_EQ(platform::MessageBox("Unable to load idb_none"), platform::IDOK);
+    platform::SetMessageBoxHandler(recorder);
+    EXPECT_EQ(boxBackground, QColor(Qt::white));
+    EXPECT_EQ(boxText, QColor(Qt::black));
     ASSERT_NE(app.FinView(), nullptr);
     EXPECT_EQ(app.FinView()->GetClientRect(), (platform::Rect{0, 0, 640, 480}));
 
