@@ -70,7 +70,8 @@ std::string DebtLoadResultPage::ComfortLine() const
 
 std::string DebtLoadResultPage::PaymentsLine() const
 {
-    return kPaymentsSentence + PaymentsAmount() + kPaymentsEnd;
+    // The printed line puts a space of its own before the amount.
+    return kPaymentsSentence + (" " + PaymentsAmount()) + kPaymentsEnd;
 }
 
 void DebtLoadResultPage::OnPageShown()

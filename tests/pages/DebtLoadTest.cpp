@@ -139,7 +139,7 @@ TEST_F(DebtLoad, IncomeHousingAndLoansLeadToAResultUnderTheComfortLevel)
     EXPECT_EQ(CurrentMediaName(), "3_2_2a3.avi");
     EXPECT_NEAR(result->Gauge().bar, 250.0 / 300 * 49, 0.01);
     EXPECT_EQ(result->ComfortLine(), "Your income and housing indicate a comfort debt load for you is $300");
-    EXPECT_EQ(result->PaymentsLine(), "or less monthly. Currently, you are spending $250 monthly. Your");
+    EXPECT_EQ(result->PaymentsLine(), "or less monthly. Currently, you are spending  $250 monthly. Your");
 
     // The bar grows to about 40 pixels (its last step at 40, four wide).
     Grow();
@@ -236,7 +236,7 @@ TEST_F(DebtLoad, RentAboveIncomeAndNoLoansAtAllStillGiveAResult)
     ToResult("1500", "1800");
     EXPECT_EQ(result->Comfort(), 0);
     EXPECT_EQ(result->ComfortLine(), "Your income and housing indicate a comfort debt load for you is $0");
-    EXPECT_EQ(result->PaymentsLine(), "or less monthly. Currently, you are spending $0 monthly. Your");
+    EXPECT_EQ(result->PaymentsLine(), "or less monthly. Currently, you are spending  $0 monthly. Your");
     Grow();
     EXPECT_EQ(result->BarDrawn(), 0);
     // The report prints an amount left empty as $0.

@@ -49,7 +49,7 @@ TEST_F(CreditReports, DebtLoadPrintsItsResultAboveTheThreeAmounts)
     ReportData data;
     data.request = 1136;
     data.values = {"Your income and housing indicate a comfort debt load for you is $300",
-                   "or less monthly. Currently, you are spending $250 monthly. Your",
+                   "or less monthly. Currently, you are spending  $250 monthly. Your",
                    "debt load will change as your payments to creditors decrease.",
                    "$2,000",
                    "$500",
