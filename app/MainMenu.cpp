@@ -123,8 +123,9 @@ void MainMenu::OnMouseMove(UINT, Point point)
             item.SetState(ImageButton::Over);
             item.Draw(dc, 0);
         } else if (i != hit && i != kBadgeItem && item.GetState() != ImageButton::Normal) {
+            // A pressed item left keeps its mark: released on it again, it
+            // is still chosen.
             item.SetState(ImageButton::Normal);
-            item.SetPressed(false);
             item.Draw(dc, 0);
         }
     }
@@ -164,10 +165,13 @@ void MainMenu::OnRButtonDown(UINT, Point)
 void MainMenu::OnLButtonUp(UINT, Point point)
 {
     const int hit = ItemAt(point);
-    if (!hit || !Item(hit).IsPressed())
+    const bool chosen = hit && Item(hit).IsPressed();
+    // The release ends the press wherever it happens.
+    for (ImageButton& item : items_)
+        item.SetPressed(false);
+    if (!chosen)
         return;
     ImageButton& item = items_[static_cast<size_t>(hit - 1)];
-    item.SetPressed(false);
     item.SetState(ImageButton::Normal);
     {
         ClientDc dc(this);

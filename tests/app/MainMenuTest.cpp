@@ -85,11 +85,29 @@ TEST_F(MainMenuTest, ReleasingOnAnotherItemOpensNothing)
     drive.Press(kMenuItemX, MenuItemY(1));
     EXPECT_EQ(menu.Item(1).GetState(), ImageButton::Pressed);
     drive.MoveTo(kMenuItemX, MenuItemY(3));
-    EXPECT_FALSE(menu.Item(1).IsPressed());
+    EXPECT_EQ(menu.Item(1).GetState(), ImageButton::Normal);
     drive.Release(kMenuItemX, MenuItemY(3));
     EXPECT_TRUE(menu.IsWindowVisible());
     EXPECT_EQ(program.app().Flags().currentModule, ModuleMainMenu);
+    // The release ended the press: coming back to the first item and
+    // releasing there without a new press opens nothing either.
+    drive.MoveTo(kMenuItemX, MenuItemY(1));
+    drive.Release(kMenuItemX, MenuItemY(1));
+    EXPECT_TRUE(menu.IsWindowVisible());
 
+    // A press carried off the item and back onto it before the release
+    // still chooses it.
+    drive.Press(kMenuItemX, MenuItemY(3));
+    drive.MoveTo(kMenuItemX, MenuItemY(2));
+    drive.MoveTo(kMenuItemX, MenuItemY(3));
+    drive.Release(kMenuItemX, MenuItemY(3));
+    Driver::Settle(100);
+    EXPECT_EQ(program.app().Flags().currentModule, ModuleCredit);
+    EXPECT_FALSE(menu.IsWindowVisible());
+}
+
+TEST_F(MainMenuTest, AWholeClickOnAnItemOpensItsModule)
+{
     // A whole click on the item opens its module.
     drive.Click(kMenuItemX, MenuItemY(3));
     Driver::Settle(100);
