@@ -9,6 +9,7 @@
 #include "kit/DetailPanel.h"
 #include "kit/TopTenWindow.h"
 #include "kit/VideoWindow.h"
+#include "kit/ViewMessages.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Places.h"
 #include "tests/support/TestProgram.h"
@@ -113,4 +114,17 @@ TEST_F(Frame, MovingAndIconifyingParkThePopUps)
     frame.Widget()->setWindowState(Qt::WindowNoState);
     Driver::Settle();
     EXPECT_FALSE(program.app().Flags().iconic);
+
+    // A video playing stops, and its window goes.
+    program.view().SendMessage(VM_SHOW_NET_WORTH);
+    Driver::Settle();
+    VideoWindow* video = program.app().Windows().video;
+    drive.Click(kVideo.x(), kVideo.y());
+    ASSERT_TRUE(Driver::Until([&] { return video->VideoRunning() && video->Control().IsPlaying(); }, 10000));
+    frame.Widget()->setWindowState(Qt::WindowMinimized);
+    Driver::Settle();
+    EXPECT_FALSE(video->IsWindowVisible());
+    EXPECT_FALSE(video->Control().IsPlaying());
+    frame.Widget()->setWindowState(Qt::WindowNoState);
+    Driver::Settle();
 }
