@@ -6,6 +6,7 @@
 #include "tests/support/Driver.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,8 @@ struct Player {
 
 TEST(MediaControl, AStoppedClipStaysStoppedAndTheSameClipOpensAgain)
 {
-    Player p;
+    auto player = std::make_unique<Player>();
+    Player& p = *player;
     ASSERT_TRUE(p.OpenAndWait());
     EXPECT_EQ(p.opened, (std::vector<int>{MEDIA_OPEN_READY}));
 
@@ -56,4 +58,8 @@ TEST(MediaControl, AStoppedClipStaysStoppedAndTheSameClipOpensAgain)
     p.control.Stop();
     Driver::Settle(200);
     EXPECT_FALSE(p.control.IsPlaying());
+
+    // The media framework's threads wind down before the tests end.
+    player.reset();
+    Driver::Settle(300);
 }
