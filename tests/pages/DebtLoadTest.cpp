@@ -243,6 +243,9 @@ TEST_F(DebtLoad, RentAboveIncomeAndNoLoansAtAllStillGiveAResult)
     ReportData report = view().Reports().Collect(VM_PRINT_DEBT);
     ASSERT_EQ(report.values.size(), 6u);
     EXPECT_EQ(report.values[5], "$0");
+    // No loans shown as an empty total are not payments of 0: the field
+    // stays for the loans the user gives next.
+    EXPECT_EQ(SavedBytes().monthlyDebtPayments, -1);
 
     // With payments and still no comfort level, the bar goes all the way.
     Click(kNavBack);
