@@ -84,10 +84,8 @@ void CMainFrame::OnActivateApp(bool active)
     DismissCalculator();
     if (App().Windows().Created()) {
         DetailPanel* detail = App().Windows().detailPanel;
-        if (detail && detail->IsShowing()) {
-            detail->StoreEntries();
+        if (detail && detail->IsShowing())
             detail->HidePanel();
-        }
     }
     if (!App().Flags().exiting)
         Invalidate();

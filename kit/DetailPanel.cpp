@@ -135,16 +135,19 @@ void DetailPanel::Close()
         return;
     // The box takes the focus while the panel still counts as open, so that
     // its page does not open the panel again for it.
-    if (target_) {
-        target_->SetText(TotalText());
+    if (target_)
         target_->SetFocus();
-    }
-    StoreEntries();
     HidePanel();
 }
 
 void DetailPanel::HidePanel()
 {
+    // However the panel goes (closed, the program left for another, a side
+    // button), what its rows hold is saved and its line's box shows their
+    // total.
+    StoreEntries();
+    if (showing_ && target_)
+        target_->SetText(TotalText());
     // Hidden while it still counts as open, so that the focus leaving it
     // for a box of the page does not open it again.
     ShowWindow(SW_HIDE);

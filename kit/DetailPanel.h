@@ -37,7 +37,8 @@ public:
     // Writes the open panel's rows into the record and saves it; nothing
     // while the panel is closed.
     void StoreEntries();
-    // Hides the panel as it stands; the page hears of it as of a close.
+    // Closes the panel without moving the focus: the rows into the record,
+    // their total into the box; the page hears of it as of a close.
     void HidePanel();
 
     int RowCount() const { return rowCount_; }

@@ -182,6 +182,9 @@ TEST_F(DetailPanelTest, KeysMoveBetweenRowsAndEscapeCommits)
     for (int r = 0; r < 6; ++r)
         Key(std::min(r, 4), Qt::Key_Down);
     EXPECT_TRUE(panel.Row(4).HasFocus());
+    // Tab goes round the panel's rows, never to the page behind it.
+    QTest::keyClick(panel.Row(4).Widget(), Qt::Key_Tab);
+    EXPECT_TRUE(panel.Row(0).HasFocus());
     QTest::keyClicks(panel.Row(4).Widget(), "5");
     Key(4, Qt::Key_Escape);
     EXPECT_FALSE(panel.IsShowing());
@@ -193,7 +196,7 @@ TEST_F(DetailPanelTest, KeysMoveBetweenRowsAndEscapeCommits)
     EXPECT_EQ(page.Count(WM_DETAIL_CLOSED), 1);
 }
 
-TEST_F(DetailPanelTest, StoringKeepsThePanelOpenAndAClosedPanelStoresNothing)
+TEST_F(DetailPanelTest, StoringKeepsThePanelOpenAndHidingItStillSavesAndTotals)
 {
     app.Art().LoadSectionModule("manym.dll");
     QFile::remove(saved.path() + "/findata.zem");
@@ -205,10 +208,13 @@ TEST_F(DetailPanelTest, StoringKeepsThePanelOpenAndAClosedPanelStoresNothing)
     EXPECT_TRUE(panel.IsShowing());
     EXPECT_EQ(SavedRecord().GetBudgetFood(1), 75);
     EXPECT_EQ(page.Count(WM_DETAIL_CLOSED), 0);
-    // Hidden as it stands, it hands nothing to the box, but the page hears
-    // of it so that it shows what the record holds.
+    // Hidden without closing (the program left for another), it still saves
+    // its rows and puts their total into the box, and the page hears of it.
+    panel.Row(0).SetText("20");
     panel.HidePanel();
     EXPECT_FALSE(panel.IsShowing());
-    EXPECT_EQ(box.GetText(), "");
+    EXPECT_EQ(SavedRecord().GetBudgetFood(0), 20);
+    EXPECT_EQ(box.GetText(), "95");
+    EXPECT_FALSE(box.HasFocus());
     EXPECT_EQ(page.Count(WM_DETAIL_CLOSED), 1);
 }

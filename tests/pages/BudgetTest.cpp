@@ -11,6 +11,7 @@
 #include "tests/support/Exercise.h"
 #include "tests/support/Screen.h"
 
+#include <QGuiApplication>
 #include <QTest>
 #include <tuple>
 
@@ -205,13 +206,20 @@ TEST_F(Budget, TheSecondScreenOpensTheRightCategoriesAndTheViewCanOpenEitherScre
     EXPECT_EQ(panel->RowCount(), 4);
     EXPECT_STREQ(panel->RowLabel(3), "Health insurance: $");
     EXPECT_EQ(panel->Row(3).GetText(), "1250");
-    panel->Close();
+    // The program left for another with the panel open: the rows are saved
+    // and the box shows their total.
+    panel->Row(0).SetText("30");
+    emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+    EXPECT_FALSE(panel->IsShowing());
+    EXPECT_EQ(budget->Box(8).GetText(), "1280");
+    EXPECT_EQ(SavedBytes().budgetHealth[0], 30);
+    emit qApp->applicationStateChanged(Qt::ApplicationActive);
     // The results read the boxes' digits, separators and all.
     Click(kNavNext);
     auto* results = Get<BudgetResultsPage>(PageId::BudgetResults);
     ASSERT_TRUE(Shows(results));
     Grab(*results);
-    EXPECT_EQ(results->Chart().User(6), 1250); // health care
+    EXPECT_EQ(results->Chart().User(6), 1280); // health care
     EXPECT_EQ(results->Chart().User(8), 80);   // entertainment
 
     view().SendMessage(VM_BUDGET_DETAILED);
