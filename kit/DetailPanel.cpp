@@ -46,6 +46,7 @@ const PanelLook& LookOf(DetailKind kind)
 DetailPanel::DetailPanel(Window* frame) : Window(frame)
 {
     SetWindowText("IDD_Detail");
+    KeepTabWithin();
     // Until the saved-work file exists, the panel saves a record in which
     // nothing else is entered.
     record_.Reset();

@@ -8,7 +8,11 @@
 
 using namespace platform;
 
-PageWindow::PageWindow(Window* view) : Window(view), neutral_(std::make_unique<FocusTarget>(this)) {}
+PageWindow::PageWindow(Window* view) : Window(view), neutral_(std::make_unique<FocusTarget>(this))
+{
+    // A page is a dialog of its own: Tab goes round its fields.
+    KeepTabWithin();
+}
 
 PageWindow::~PageWindow() = default;
 

@@ -15,11 +15,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimerEvent>
+#include <algorithm>
 #include <cstdlib>
 #include <cxxabi.h>
 #include <memory>
 #include <typeinfo>
 #include <utility>
+#include <vector>
 
 namespace platform {
 namespace {
@@ -259,6 +261,35 @@ void WindowWidget::changeEvent(QEvent* event)
             owner_->OnSysCommand(SC_RESTORE);
     }
     QWidget::changeEvent(event);
+}
+
+bool WindowWidget::focusNextPrevChild(bool next)
+{
+    // A window that holds the focus itself (the main window under the exit
+    // screen or the top-ten list) has no control to move to.
+    if (hasFocus())
+        return true;
+    if (!tabScope_)
+        return QWidget::focusNextPrevChild(next);
+    // The controls of this window that Tab may reach, in focus order.
+    std::vector<QWidget*> stops;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            stops.push_back(w);
+    }
+    if (stops.empty())
+        return true;
+    QWidget* current = QApplication::focusWidget();
+    const auto at = std::find(stops.begin(), stops.end(), current);
+    size_t index = 0;
+    if (at != stops.end()) {
+        const size_t here = static_cast<size_t>(at - stops.begin());
+        index = next ? (here + 1) % stops.size() : (here + stops.size() - 1) % stops.size();
+    } else if (!next) {
+        index = stops.size() - 1;
+    }
+    stops[index]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void WindowWidget::closeEvent(QCloseEvent* event)
@@ -677,6 +708,12 @@ void Window::SetFocus()
 {
     if (widget_)
         widget_->setFocus(Qt::OtherFocusReason);
+}
+
+void Window::KeepTabWithin()
+{
+    if (widget_)
+        widget_->KeepTabWithin();
 }
 
 bool Window::HasFocus() const

@@ -99,6 +99,10 @@ public:
     UINT TimerPeriod(UINT id) const;
     void SetFocus();
     bool HasFocus() const;
+    // Tab and Shift+Tab move the focus among this window's own controls and
+    // those of the windows inside it, wrapping at the ends, as in a dialog.
+    // A window holding the focus itself ignores them.
+    void KeepTabWithin();
     void SetCursor(Cursor cursor);
     Cursor GetCursor() const;
     void EnableWindow(bool enable);

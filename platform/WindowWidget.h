@@ -41,6 +41,7 @@ public:
     bool HasInvalidArea() const { return !invalid_.isEmpty(); }
     // Lets a close request through (after DestroyWindow).
     void AllowClose() { closing_ = true; }
+    void KeepTabWithin() { tabScope_ = true; }
 
     // The Window behind a widget, when it is one.
     static Window* OwnerOf(const QWidget* widget);
@@ -60,12 +61,14 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void PaintInvalidArea();
     QImage NewBacking(const QImage& keep) const;
 
     Window* owner_;
+    bool tabScope_ = false;
     QImage backing_;
     QRegion invalid_;
     bool erase_ = false;

@@ -1,6 +1,7 @@
 // Windows: sent and posted messages, timers, painting of the invalid area,
 // drawing outside paint, nesting and visibility.
 #include "platform/Window.h"
+#include "platform/EditControl.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
 
@@ -161,6 +162,40 @@ TEST(Window, ChildrenSitInTheirParentsClientArea)
     // Texts keep their Windows-1252 bytes.
     frame.SetWindowText("Caf\xE9 \x80");
     EXPECT_EQ(frame.GetWindowText(), "Caf\xE9 \x80");
+}
+
+TEST(Window, TabGoesRoundTheFieldsOfADialogAndNowhereFromAWindowHoldingTheFocus)
+{
+    Probe frame;
+    frame.MoveWindow(0, 0, 300, 200);
+    Probe dialog(&frame);
+    dialog.MoveWindow(0, 0, 150, 200);
+    dialog.KeepTabWithin();
+    EditControl first(&dialog), second(&dialog);
+    first.MoveWindow(10, 10, 80, 20);
+    second.MoveWindow(10, 40, 80, 20);
+    // A field beside the dialog, not in it.
+    Probe beside(&frame);
+    beside.MoveWindow(150, 0, 150, 200);
+    EditControl other(&beside);
+    other.MoveWindow(10, 10, 80, 20);
+    for (Window* w : {&frame, &dialog, &beside})
+        w->ShowWindow(SW_SHOW);
+    ASSERT_TRUE(Driver::Activate(frame));
+    Driver drive(frame);
+
+    first.SetFocus();
+    drive.Key(Qt::Key_Tab);
+    EXPECT_TRUE(second.HasFocus());
+    drive.Key(Qt::Key_Tab);
+    EXPECT_TRUE(first.HasFocus()); // round again, never to the field beside
+    drive.Key(Qt::Key_Backtab);
+    EXPECT_TRUE(second.HasFocus());
+
+    frame.SetFocus();
+    drive.Key(Qt::Key_Tab);
+    EXPECT_TRUE(frame.HasFocus());
+    EXPECT_FALSE(first.HasFocus() || second.HasFocus() || other.HasFocus());
 }
 
 TEST(Window, AWindowTheProgramHidesLetsGoOfItsPixelsAndIsDrawnWholeWhenShownAgain)
