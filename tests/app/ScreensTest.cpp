@@ -51,6 +51,16 @@ TEST(Splash, ClosesOnAClickOrAKeyOrWhenItsFiveSecondsAreUp)
         SplashScreen splash({0, 0, 640, 480});
         EXPECT_EQ(RunModal(splash, [](Dialog& d) { QTest::keyClick(d.Widget(), Qt::Key_Space); }), IDOK);
     }
+    // Any key at all, not only those that type.
+    for (const Qt::Key key : {Qt::Key_F1, Qt::Key_Shift, Qt::Key_Home, Qt::Key_Question}) {
+        SplashScreen splash({0, 0, 640, 480});
+        bool closedByTheKey = false;
+        RunModal(splash, [&](Dialog& d) {
+            QTest::keyClick(d.Widget(), key);
+            closedByTheKey = !d.IsModalRunning();
+        });
+        EXPECT_TRUE(closedByTheKey) << key;
+    }
     {
         SplashScreen splash({0, 0, 640, 480});
         EXPECT_EQ(RunModal(splash,

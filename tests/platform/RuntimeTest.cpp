@@ -45,7 +45,7 @@ TEST(Random, FollowsTheRuntimeSequence)
     EXPECT_GT(TimeSeed(), 1234u);
 }
 
-TEST(KeyMapping, KnownKeysOnly)
+TEST(KeyMapping, KeysOfAUsKeyboardHaveTheirWindowsCodes)
 {
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Return), VK_RETURN);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Enter), VK_RETURN);
@@ -53,5 +53,15 @@ TEST(KeyMapping, KnownKeysOnly)
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Backspace), VK_BACK);
     EXPECT_EQ(VirtualKeyOf(Qt::Key_7), static_cast<UINT>('7'));
     EXPECT_EQ(VirtualKeyOf(Qt::Key_Q), static_cast<UINT>('Q'));
-    EXPECT_EQ(VirtualKeyOf(Qt::Key_F5), 0u);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_F1), VK_F1);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_F12), VK_F1 + 11);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_Home), VK_HOME);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_Shift), VK_SHIFT);
+    // A punctuation key gives the code of its key, shifted or not.
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_Comma), VK_OEM_COMMA);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_Less), VK_OEM_COMMA);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_Exclam), static_cast<UINT>('1'));
+    // Keys no US keyboard has are unknown.
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_F13), 0u);
+    EXPECT_EQ(VirtualKeyOf(Qt::Key_VolumeUp), 0u);
 }
