@@ -104,6 +104,12 @@ void NoDiscScreen::Press(int index)
 
 void NoDiscScreen::OnKeyDown(UINT key)
 {
+    // As in any dialog: Space presses the button with the focus and
+    // Escape cancels.
     if (key == VK_RETURN || key == VK_DOWN)
         focused_ = (focused_ + 1) % 2;
+    else if (key == VK_SPACE)
+        Press(focused_);
+    else if (key == VK_ESCAPE)
+        Press(kCancel);
 }

@@ -17,7 +17,8 @@ public:
 
     explicit NoDiscScreen(const platform::Rect& place);
     const ImageButton& Button(int index) const { return buttons_[static_cast<size_t>(index)]; }
-    // The button that has the keyboard focus (Enter and Down move it on).
+    // The button that has the keyboard focus (Enter and Down move it on,
+    // Space presses it).
     int FocusedButton() const { return focused_; }
 
 protected:

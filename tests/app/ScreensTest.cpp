@@ -97,6 +97,37 @@ TEST(NoDisc, InsertingTheDiscClosesItAndOkWithoutItDoesNothing)
         EXPECT_EQ(result, IDCANCEL);
     }
     {
+        // Keys: Enter moves the focus to Cancel without acting, Space presses
+        // it; Space on OK without the disc does nothing, Escape cancels.
+        NoDiscScreen screen({0, 0, 640, 480});
+        bool openAfterEnter = false, openAfterSpaceOnOk = false, openAfterSpaceOnCancel = true;
+        RunModal(screen, [&](Dialog& d) {
+            auto& s = static_cast<NoDiscScreen&>(d);
+            QTest::keyClick(d.Widget(), Qt::Key_Space);
+            openAfterSpaceOnOk = s.IsModalRunning();
+            QTest::keyClick(d.Widget(), Qt::Key_Return);
+            openAfterEnter = s.IsModalRunning() && s.FocusedButton() == NoDiscScreen::kCancel;
+            QTest::keyClick(d.Widget(), Qt::Key_Space);
+            openAfterSpaceOnCancel = s.IsModalRunning();
+            if (s.IsModalRunning())
+                s.EndDialog(IDOK); // the test goes on, failed
+        });
+        EXPECT_TRUE(openAfterSpaceOnOk);
+        EXPECT_TRUE(openAfterEnter);
+        EXPECT_FALSE(openAfterSpaceOnCancel);
+        NoDiscScreen again({0, 0, 640, 480});
+        bool openAfterEscape = true;
+        EXPECT_EQ(RunModal(again,
+                           [&](Dialog& d) {
+                               QTest::keyClick(d.Widget(), Qt::Key_Escape);
+                               openAfterEscape = d.IsModalRunning();
+                               if (d.IsModalRunning())
+                                   d.EndDialog(IDOK);
+                           }),
+                  IDCANCEL);
+        EXPECT_FALSE(openAfterEscape);
+    }
+    {
         // The disc arrives while the screen is up: its check, once a
         // second, closes it with OK.
         app.discPresent = false;
