@@ -197,7 +197,7 @@ void Calculator::OnKeyDown(UINT key)
     // Characters arrive through OnChar; these keys type none that the
     // calculator reads.
     if (key == VK_ESCAPE)
-        Hide();
+        Close();
     else if (key == VK_RETURN)
         PressBriefly(KeyOfCharacter('='));
     else if (key == VK_BACK)
@@ -382,9 +382,17 @@ void Calculator::Transfer()
     target_->SetFocus();
 }
 
-void Calculator::Cancel()
+void Calculator::Close()
 {
     Hide();
+    // The field goes on taking the user's typing.
+    if (target_)
+        target_->SetFocus();
+}
+
+void Calculator::Cancel()
+{
+    Close();
     if (target_)
         target_->PostMessage(WM_CALC_CANCEL);
 }

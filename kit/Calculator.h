@@ -75,6 +75,8 @@ private:
     void Cancel();
     // Hides, handing the keyboard back to the frame first.
     void Hide();
+    // Hides without writing into the field, which gets the focus back.
+    void Close();
 
     void DrawKey(platform::Dc& dc, int index, bool down);
     void RedrawKey(int index, bool down);

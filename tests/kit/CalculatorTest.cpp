@@ -166,10 +166,11 @@ TEST_F(CalculatorTest, DivisionByZeroLeavesTheErrorOnTheScreen)
     EXPECT_NE(DisplayImage(), error);
     EXPECT_EQ(calculator.Display(), "5");
 
-    // Escape closes without writing into the field.
+    // Escape closes without writing into the field, which has the keys again.
     QTest::keyClick(calculator.Widget(), Qt::Key_Escape);
     EXPECT_FALSE(calculator.IsWindowVisible());
     EXPECT_EQ(field.GetText(), "77");
+    EXPECT_TRUE(field.HasFocus());
 }
 
 TEST_F(CalculatorTest, KeyboardEditsTheDisplay)
@@ -237,6 +238,7 @@ TEST_F(CalculatorTest, CancelKeepsTheFieldAndLosingActivationTransfers)
     QCoreApplication::processEvents();
     EXPECT_FALSE(calculator.IsWindowVisible());
     EXPECT_EQ(field.GetText(), "40");
+    EXPECT_TRUE(field.HasFocus()); // typing goes on in the field
 
     // The view or a page dismisses it when the user clicks elsewhere.
     Open(field);
