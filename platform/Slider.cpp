@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QWheelEvent>
+#include <cstdlib>
 #include <optional>
 #include <utility>
 
@@ -74,6 +75,7 @@ public:
     std::function<void(UINT, int)> scrolled;
     std::function<bool(UINT)> keyed;
     std::optional<QColor> background;
+    int jumpBeyond = -1; // positions; -1: a press on the track never jumps
 
     void Notify(UINT code)
     {
@@ -122,10 +124,19 @@ protected:
             return;
         }
         const QPoint point = event->position().toPoint();
+        const int target = PositionAt(point.x());
+        if (!HandleRect().contains(point) &&
+            (jumpBeyond < 0 || std::abs(target - sliderPosition()) <= jumpBeyond)) {
+            // A page towards the pressed place, again while the button is
+            // held until the thumb is there, as a track bar does.
+            paging_ = true;
+            QSlider::mousePressEvent(event);
+            return;
+        }
         if (!HandleRect().contains(point)) {
             // Straight to the pressed place, not a page towards it.
             const bool wasQuiet = std::exchange(quiet_, true);
-            setSliderPosition(PositionAt(point.x()));
+            setSliderPosition(target);
             quiet_ = wasQuiet;
             Notify(SB_THUMBTRACK);
             if (!HandleRect().contains(point)) {
@@ -146,6 +157,10 @@ protected:
         }
         const bool dragging = isSliderDown();
         QSlider::mouseReleaseEvent(event); // a drag reports SB_THUMBPOSITION
+        if (std::exchange(paging_, false)) {
+            Notify(SB_ENDSCROLL);
+            return;
+        }
         if (std::exchange(trackPressed_, false))
             Notify(SB_THUMBPOSITION);
         else if (!dragging)
@@ -197,6 +212,7 @@ private:
     bool quiet_ = false;
     bool keyScrolling_ = false;
     bool trackPressed_ = false;
+    bool paging_ = false;
 };
 
 } // namespace
@@ -219,6 +235,12 @@ Slider::~Slider()
         bar->Detach();
         delete bar;
     }
+}
+
+void Slider::SetJumpBeyond(int positions)
+{
+    if (impl_->bar)
+        impl_->bar->jumpBeyond = positions;
 }
 
 QWidget* Slider::Widget() const

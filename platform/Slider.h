@@ -6,8 +6,10 @@
 // and Page Down a page, Home and End to the ends, each followed by
 // SB_ENDSCROLL when the key is let go. Mouse: dragging the thumb reports
 // SB_THUMBTRACK while it moves, then SB_THUMBPOSITION and SB_ENDSCROLL when
-// the button is let go; a press on the track moves the thumb straight to the
-// pressed place (SB_THUMBTRACK) and goes on as a drag from there.
+// the button is let go; a press on the track moves the thumb a page towards
+// the pressed place (SB_PAGELEFT or SB_PAGERIGHT), again while the button is
+// held until the thumb is there, then SB_ENDSCROLL. SetJumpBeyond makes a
+// press far enough from the thumb move it straight there instead.
 #pragma once
 
 #include "platform/Control.h"
@@ -61,6 +63,10 @@ public:
     int GetPageSize() const;
     // How far the arrow keys and the wheel move the thumb.
     void SetLineSize(int size);
+    // A press on the track more than `positions` from the thumb moves it
+    // straight to the pressed place (SB_THUMBTRACK) and goes on as a drag
+    // from there; nearer presses page as usual.
+    void SetJumpBeyond(int positions);
     // How far a line moves the thumb.
     int GetLineSize() const;
 

@@ -97,6 +97,7 @@ constexpr int kPointerTop = 365;
 // The slider's thumb stands over the pointer: its track runs from the first
 // tick to the last.
 constexpr Rect kSlider{47, 378, 230, 400};
+constexpr int kSliderJumpBeyond = 6;
 
 // The rate choices and the field of the second, and the goal choices.
 const std::vector<Point> kRatePlaces = {{148, 320}, {148, 340}};
@@ -163,9 +164,7 @@ void Line(Dc& dc, int x1, int y1, int x2, int y2)
 // `width` at the narrowest the text guard may draw it.
 std::string FittedLine(const Dc& dc, const std::string& name, const std::string& rest, int width)
 {
-    const auto fits = [&](const std::string& line) {
-        return dc.GetNarrowestTextExtent(line).cx <= width;
-    };
+    const auto fits = [&](const std::string& line) { return dc.GetNarrowestTextExtent(line).cx <= width; };
     if (fits(name + rest))
         return name + rest;
     std::string shortened = name;
@@ -188,6 +187,9 @@ ChartPage::ChartPage(Window* view)
     rateField_.SetIntValue(kStartRate);
     slider_.MoveWindow(kSlider);
     slider_.SetCursor(Cursor::Hand);
+    // A click on the track takes the thumb there, unless it is about as
+    // near as the thumb is wide.
+    slider_.SetJumpBeyond(kSliderJumpBeyond);
     slider_.SetScrollHandler([this](UINT, int) {
         if (mode_ == Mode::Dwindle)
             RedrawChart();

@@ -250,7 +250,12 @@ TEST_F(Budget, AverageBudgetSliderStartsAtThePayAndSnapsToIt)
     // The page keeps Down for itself.
     QTest::keyClick(slider.Widget(), Qt::Key_Down);
     EXPECT_EQ(slider.GetPos(), 7);
-    // A press at the far end of the track jumps there.
+    // A click far along the track moves it a page ($800) towards the click.
+    QWidget* bar = slider.Widget();
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() - 3, bar->height() / 2));
+    EXPECT_EQ(slider.GetPos(), 27);
+    EXPECT_EQ(average->Chart().Income(), 2080);
+    // End takes it to the far end.
     QTest::keyClick(slider.Widget(), Qt::Key_End);
     EXPECT_EQ(average->Chart().Income(), 5000);
     EXPECT_EQ(average->Chart().Bracket(), 2);

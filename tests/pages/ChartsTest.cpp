@@ -281,6 +281,10 @@ TEST_F(Charts, DwindleFollowsTheSliderAsItIsDragged)
     EXPECT_EQ(page.InflationSlider().GetPos(), 100);
     EXPECT_EQ(page.LastPlot().last, 0);
     EXPECT_TRUE(YellowIn(QRect(218, 350, 40, 15))); // "15.00%"
+    // A click on the track far from the thumb takes it straight there.
+    drive.Click(kPageX + bar.left + 3, y);
+    EXPECT_EQ(page.InflationSlider().GetPos(), 0);
+    EXPECT_EQ(page.LastPlot().last, 100);
 
     // No print button here; the return leads to the chooser.
     Click(kNavPrint);

@@ -114,9 +114,36 @@ TEST(Slider, KeysMoveByLinesPagesAndToTheEndsAsOnWindows)
     EXPECT_EQ(keys, (std::vector<UINT>{VK_DOWN, VK_RIGHT}));
 }
 
-TEST(Slider, AClickOnTheTrackMovesTheThumbStraightThere)
+TEST(Slider, AClickOnTheTrackMovesThePageTowardsIt)
 {
     Form form;
+    const int width = form.Bar()->width();
+    QTest::mouseClick(form.Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(width * 3 / 4, 15));
+    EXPECT_EQ(form.slider.GetPos(), 20);
+    EXPECT_EQ(form.Heard(), (Notifications{{SB_PAGERIGHT, 20}, {SB_ENDSCROLL, 20}}));
+    QTest::mouseClick(form.Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(width * 3 / 4, 15));
+    EXPECT_EQ(form.slider.GetPos(), 40);
+    QTest::mouseClick(form.Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(2, 15));
+    EXPECT_EQ(form.slider.GetPos(), 20);
+    EXPECT_EQ(form.Heard(),
+              (Notifications{{SB_PAGERIGHT, 40}, {SB_ENDSCROLL, 40}, {SB_PAGELEFT, 20}, {SB_ENDSCROLL, 20}}));
+
+    // Held down, it goes on until the thumb is where the button is.
+    QTest::mousePress(form.Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(width * 3 / 4, 15));
+    EXPECT_TRUE(Driver::Until([&] { return form.slider.GetPos() > 40; }, 3000));
+    Driver::Settle(700);
+    QTest::mouseRelease(form.Bar(), Qt::LeftButton, Qt::NoModifier, QPoint(width * 3 / 4, 15));
+    const int held = form.slider.GetPos();
+    EXPECT_NEAR(held, 75, 4);
+    const Notifications heard = form.Heard();
+    ASSERT_FALSE(heard.empty());
+    EXPECT_EQ(heard.back(), (Notification{SB_ENDSCROLL, held}));
+}
+
+TEST(Slider, AClickFarFromTheThumbCanTakeItStraightThere)
+{
+    Form form;
+    form.slider.SetJumpBeyond(6);
     const int width = form.Bar()->width();
     int previous = -1;
     for (int percent : {75, 25, 50, 100, 0}) {
@@ -144,10 +171,9 @@ TEST(Slider, DraggingTheThumbTracksItThenReportsWhereItStopped)
 {
     Form form;
     QWidget* bar = form.Bar();
-    // The thumb moves to the middle; a press on it then moves nothing.
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 15));
+    // A press on the thumb in the middle moves nothing.
+    form.slider.SetPos(50);
     const int middle = form.slider.GetPos();
-    form.Heard();
 
     QTest::mousePress(bar, Qt::LeftButton, Qt::NoModifier, QPoint(bar->width() / 2, 15));
     EXPECT_EQ(form.slider.GetPos(), middle);
