@@ -14,6 +14,7 @@
 #include "tests/support/Places.h"
 #include "tests/support/TestProgram.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QTest>
 #include <QWidget>
@@ -127,4 +128,17 @@ TEST_F(Frame, MovingAndIconifyingParkThePopUps)
     EXPECT_FALSE(video->Control().IsPlaying());
     frame.Widget()->setWindowState(Qt::WindowNoState);
     Driver::Settle();
+}
+
+TEST_F(Frame, TabReachesNoFieldOfThePageUnderTheTopTenList)
+{
+    EnterMoney();
+    program.view().SendMessage(VM_QUICK_START);
+    Driver::Settle();
+    drive.Click(514, 22); // top ten
+    ASSERT_TRUE(program.app().Windows().topTen->IsWindowVisible());
+    ASSERT_EQ(QApplication::focusWidget(), frame.Widget());
+    drive.Key(Qt::Key_Tab);
+    drive.Key(Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), frame.Widget());
 }
