@@ -3,7 +3,8 @@
 // an eighth of its height down. For the 8-point dialog font most of the
 // program's templates use, a character is 6 pixels wide and 13 high, so x
 // dialog units are x * 6 / 4 pixels across and y units y * 13 / 8 pixels
-// down. A template in 8-point Arial has characters a pixel higher.
+// down, rounded to the nearer pixel (a half upwards), as Windows' MulDiv
+// does. A template in 8-point Arial has characters a pixel higher.
 #pragma once
 
 #include "platform/Types.h"
@@ -21,13 +22,13 @@ inline constexpr DialogFont kArialDialogFont{6, 14}; // 8-point "Arial"
 // Pixels across for x dialog units.
 constexpr int DialogX(int x, DialogFont font = kDialogFont)
 {
-    return x * font.baseX / 4;
+    return (x * font.baseX + 2) / 4;
 }
 
 // Pixels down for y dialog units.
 constexpr int DialogY(int y, DialogFont font = kDialogFont)
 {
-    return y * font.baseY / 8;
+    return (y * font.baseY + 4) / 8;
 }
 
 // A point of a template in pixels.
