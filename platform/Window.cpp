@@ -266,8 +266,9 @@ void WindowWidget::changeEvent(QEvent* event)
 bool WindowWidget::focusNextPrevChild(bool next)
 {
     // A window that holds the focus itself (the main window under the exit
-    // screen or the top-ten list) has no control to move to.
-    if (hasFocus())
+    // screen or the top-ten list) has no control to move to. (A window whose
+    // focus goes on to its edit control does not hold it itself.)
+    if (QApplication::focusWidget() == this)
         return true;
     if (!tabScope_)
         return QWidget::focusNextPrevChild(next);
