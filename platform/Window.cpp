@@ -265,6 +265,9 @@ void WindowWidget::changeEvent(QEvent* event)
 
 bool WindowWidget::focusNextPrevChild(bool next)
 {
+    // Being hidden with the focus inside: Qt passes the focus on as usual.
+    if (!isVisible())
+        return QWidget::focusNextPrevChild(next);
     // A window that holds the focus itself (the main window under the exit
     // screen or the top-ten list) has no control to move to. (A window whose
     // focus goes on to its edit control does not hold it itself.)

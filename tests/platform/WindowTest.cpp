@@ -196,6 +196,11 @@ TEST(Window, TabGoesRoundTheFieldsOfADialogAndNowhereFromAWindowHoldingTheFocus)
     drive.Key(Qt::Key_Tab);
     EXPECT_TRUE(frame.HasFocus());
     EXPECT_FALSE(first.HasFocus() || second.HasFocus() || other.HasFocus());
+
+    // Hidden with the focus inside, the dialog lets it go elsewhere.
+    second.SetFocus();
+    dialog.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(first.HasFocus() || second.HasFocus());
 }
 
 TEST(Window, AWindowTheProgramHidesLetsGoOfItsPixelsAndIsDrawnWholeWhenShownAgain)
