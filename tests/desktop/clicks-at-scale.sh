@@ -46,6 +46,8 @@ run() {
     local window
     window="$(find_window)"
     [ -n "$window" ] || { echo "no window at scale $scale" >&2; cat "$work/program-$scale.log" >&2; exit 1; }
+    # The splash screen covers the window until it is clicked away.
+    window="$(pass_splash "$window")" || { echo "at scale $scale the splash screen did not go" >&2; exit 1; }
     local X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$window")"
     if [ "$WIDTH" != "$width" ] || [ "$HEIGHT" != "$height" ]; then
@@ -53,9 +55,6 @@ run() {
         exit 1
     fi
     click() { click_at $((X + $1 * scale)) $((Y + $2 * scale)); }
-    # The splash screen covers the window until it is clicked away.
-    sleep 1
-    click 320 240
     click 580 418 # the main menu's exit item
     click 350 350 # erase and quit
     if ! wait_for_end "$pid"; then

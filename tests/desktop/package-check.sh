@@ -30,10 +30,9 @@ if [ "${1:-}" = "--as-user" ]; then
         local window X Y WIDTH HEIGHT SCREEN
         window="$(find_window)"
         [ -n "$window" ] || { echo "the menu entry started no window" >&2; cat "$HOME/fiscova.log" >&2; exit 1; }
+        window="$(pass_splash "$window")" || { echo "the splash screen did not go" >&2; exit 1; }
         eval "$(xdotool getwindowgeometry --shell "$window")"
         click() { click_at $((X + $1)) $((Y + $2)); }
-        sleep 1
-        click 320 240 # away with the splash screen
         click 200 297 # money management
         sleep 1
         click 64 184  # net worth

@@ -3,6 +3,8 @@
 #
 #   start_screen WIDTHxHEIGHT      starts Xvfb and exports DISPLAY
 #   find_window                    prints the id of the visible "Fiscova" window
+#   pass_splash WINDOW             clicks the splash screen away; prints the
+#                                  id of the main window then on screen
 #   click_at X Y                   clicks at the screen's pixel (X, Y)
 #   type_text TEXT                 types into the focused window
 
@@ -44,6 +46,33 @@ find_window() {
         sleep 0.1
     done
     echo "$window"
+}
+
+# The main window: the visible window titled exactly "Fiscova" (the splash
+# screen before it is titled in lower case, which a search's pattern does not
+# tell apart).
+main_window() {
+    local w
+    for w in $(xdotool search --onlyvisible --name '^Fiscova$' 2>/dev/null || true); do
+        [ "$(xdotool getwindowname "$w" 2>/dev/null)" = Fiscova ] && { echo "$w"; return 0; }
+    done
+    return 1
+}
+
+# Clicks the middle of the splash screen, window $1, until the main window
+# is up (a machine under load may show the splash late or take the click
+# late); never clicks once the main window is there.
+pass_splash() {
+    local X Y WIDTH HEIGHT SCREEN main
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    for _ in $(seq 10); do
+        for _ in $(seq 20); do
+            main="$(main_window)" && { echo "$main"; return 0; }
+            sleep 0.1
+        done
+        xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
+    done
+    main_window
 }
 
 click_at() {
