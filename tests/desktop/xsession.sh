@@ -67,7 +67,12 @@ pass_splash() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
     for _ in $(seq 10); do
         for _ in $(seq 20); do
-            main="$(main_window)" && { echo "$main"; return 0; }
+            if main="$(main_window)"; then
+                # The main menu comes up in the window a moment later.
+                sleep 1.5
+                echo "$main"
+                return 0
+            fi
             sleep 0.1
         done
         xdotool mousemove --sync $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1
