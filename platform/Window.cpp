@@ -275,10 +275,13 @@ bool WindowWidget::focusNextPrevChild(bool next)
         return true;
     if (!tabScope_)
         return QWidget::focusNextPrevChild(next);
-    // The controls of this window that Tab may reach, in focus order.
+    // The controls of this window that Tab may reach, in focus order; a
+    // part that hands its focus to another (the typing line of a drop-down
+    // box) is not one of its own.
     std::vector<QWidget*> stops;
     for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
-        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+        if (isAncestorOf(w) && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+            !w->focusProxy())
             stops.push_back(w);
     }
     if (stops.empty())

@@ -1,6 +1,7 @@
 // Windows: sent and posted messages, timers, painting of the invalid area,
 // drawing outside paint, nesting and visibility.
 #include "platform/Window.h"
+#include "platform/ComboBox.h"
 #include "platform/EditControl.h"
 #include "tests/support/Driver.h"
 #include "tests/support/Screen.h"
@@ -174,6 +175,8 @@ TEST(Window, TabGoesRoundTheFieldsOfADialogAndNowhereFromAWindowHoldingTheFocus)
     EditControl first(&dialog), second(&dialog);
     first.MoveWindow(10, 10, 80, 20);
     second.MoveWindow(10, 40, 80, 20);
+    ComboBox third(&dialog); // a drop-down box that takes typing
+    third.MoveWindow(10, 70, 80, 20);
     // A field beside the dialog, not in it.
     Probe beside(&frame);
     beside.MoveWindow(150, 0, 150, 200);
@@ -188,7 +191,11 @@ TEST(Window, TabGoesRoundTheFieldsOfADialogAndNowhereFromAWindowHoldingTheFocus)
     drive.Key(Qt::Key_Tab);
     EXPECT_TRUE(second.HasFocus());
     drive.Key(Qt::Key_Tab);
+    EXPECT_TRUE(third.HasFocus());
+    drive.Key(Qt::Key_Tab);
     EXPECT_TRUE(first.HasFocus()); // round again, never to the field beside
+    drive.Key(Qt::Key_Backtab);
+    EXPECT_TRUE(third.HasFocus());
     drive.Key(Qt::Key_Backtab);
     EXPECT_TRUE(second.HasFocus());
 
